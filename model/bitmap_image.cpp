@@ -1,0 +1,228 @@
+#include "model/bitmap_image.h"
+
+#include <cstring>
+#include <new>
+
+#include "model/bmp_format.h"
+#include "model/checked_size.h"
+#include "model/color_table.h"
+#include "model/file_io.h"
+#include "model/surface.h"
+
+namespace {
+
+// Reads exactly count bytes or reports failure.
+int ReadExactly(ByteSource& file, void* destination, uint32_t count) {
+    return file.Read(destination, count) == count;
+}
+
+}  // namespace
+
+BitmapImage::~BitmapImage() {
+    Clear();
+}
+
+void BitmapImage::Clear() {
+    if (surface_ != nullptr) {
+        DestroySurface(surface_);
+    }
+    surface_ = nullptr;
+    bits_ = nullptr;
+    delete[] fileHeader_;
+    fileHeader_ = nullptr;
+    delete[] info_;
+    info_ = nullptr;
+    colorCount_ = 0;
+    imageSize_ = 0;
+    bytesPerLine_ = 0;
+}
+
+void BitmapImage::GetHeaders(uint8_t* fileHeader, uint8_t* infoHeader) const {
+    if (fileHeader != nullptr && fileHeader_ != nullptr) {
+        std::memcpy(fileHeader, fileHeader_, kFileHeaderSize);
+    }
+    if (infoHeader != nullptr && info_ != nullptr) {
+        std::memcpy(infoHeader, info_, kInfoHeaderSize);
+    }
+}
+
+int BitmapImage::GetSize(int32_t* width, int32_t* height) const {
+    if (info_ == nullptr) {
+        return 0;
+    }
+    *width = ReadLe32Signed(info_ + kOffBiWidth);
+    // Heights of -2^31 never get this far: no surface can be made for them.
+    *height = static_cast<int32_t>(HeightMagnitude(ReadLe32Signed(info_ + kOffBiHeight)));
+    return 1;
+}
+
+int BitmapImage::GetColorTable(ColorTable& table) const {
+    if (info_ == nullptr || colorCount_ == 0) {
+        return 0;
+    }
+    return table.AssignFromRGBQuads(info_ + kInfoHeaderSize, colorCount_);
+}
+
+int BitmapImage::SetColorTable(uint32_t start, const ColorTable& table) {
+    if (info_ == nullptr || colorCount_ == 0 || start >= colorCount_) {
+        return 0;
+    }
+    uint32_t room = colorCount_ - start;
+    uint32_t n = table.GetCount() < room ? table.GetCount() : room;
+    uint8_t* quad = info_ + kInfoHeaderSize + 4 * static_cast<size_t>(start);
+    for (uint32_t i = 0; i < n; ++i, quad += 4) {
+        const uint8_t* e = table.GetEntry(i);
+        quad[0] = e[2];
+        quad[1] = e[1];
+        quad[2] = e[0];
+        quad[3] = 0;
+    }
+    return 1;
+}
+
+int BitmapImage::Create(DeviceContext dc, int32_t width, int32_t height, uint32_t bitsPerPixel, uint32_t colorCount) {
+    Clear();
+    uint32_t maxColors = bitsPerPixel == 1 ? 2 : bitsPerPixel == 4 ? 16 : bitsPerPixel == 8 ? 256 : 0;
+    int countOk = bitsPerPixel == 24 ? colorCount == 0 : (colorCount >= 1 && colorCount <= maxColors);
+    // The new-image dialog passes unsigned numbers; read as signed, anything above 2^31 - 1
+    // is negative and refused like 0.
+    if (!countOk || width <= 0 || height <= 0) {
+        return 0;
+    }
+    BitmapSizes sizes;
+    if (!ComputeBitmapSizes(width, height, bitsPerPixel, colorCount, &sizes)) {
+        return 0;
+    }
+    uint32_t infoSize = kInfoHeaderSize + sizes.colorTableBytes;
+    info_ = new (std::nothrow) uint8_t[infoSize]();
+    if (info_ == nullptr) {
+        return 0;
+    }
+    WriteLe32(info_ + kOffBiSize, kInfoHeaderSize);
+    WriteLe32(info_ + kOffBiWidth, static_cast<uint32_t>(width));
+    WriteLe32(info_ + kOffBiHeight, static_cast<uint32_t>(height));
+    WriteLe16(info_ + kOffBiPlanes, 1);
+    WriteLe16(info_ + kOffBiBitCount, static_cast<uint16_t>(bitsPerPixel));
+    WriteLe32(info_ + kOffBiSizeImage, sizes.imageSize);
+    WriteLe32(info_ + kOffBiClrUsed, colorCount);
+    colorCount_ = colorCount;
+    imageSize_ = sizes.imageSize;
+    bytesPerLine_ = sizes.bytesPerLine;
+    if (!MakeSurface(dc)) {
+        Clear();
+        return 0;
+    }
+    std::memset(bits_, 0, imageSize_);
+    return 1;
+}
+
+int BitmapImage::Load(DeviceContext dc, const char* path) {
+    InputFile file;
+    if (!file.Open(path)) {
+        Clear();
+        return 0;
+    }
+    return Read(dc, file);  // the file closes when it goes out of scope
+}
+
+// Steps up to the colour table: both headers checked, sizes computed and checked against
+// what the file still holds, the info block allocated. remaining: bytes left after headers.
+int BitmapImage::ReadHeaders(ByteSource& file, uint64_t* remaining) {
+    uint8_t headers[kHeadersSize];
+    if (file.Size() < kHeadersSize || !ReadExactly(file, headers, kHeadersSize)) {
+        return 0;
+    }
+    const uint8_t* info = headers + kFileHeaderSize;
+    if (ReadLe16(headers + kOffBfType) != kBitmapType || ReadLe32(info + kOffBiSize) != kInfoHeaderSize ||
+        ReadLe32(info + kOffBiCompression) != kCompressionRgb) {
+        return 0;
+    }
+    int32_t width = ReadLe32Signed(info + kOffBiWidth);
+    int32_t height = ReadLe32Signed(info + kOffBiHeight);
+    uint32_t bitCount = ReadLe16(info + kOffBiBitCount);
+    uint32_t colorCount = ColorCountOnRead(ReadLe32(info + kOffBiClrUsed), bitCount);
+    BitmapSizes sizes;
+    if (!ComputeBitmapSizes(width, height, bitCount, colorCount, &sizes)) {
+        return 0;
+    }
+    // A header may promise more than the file holds; refuse it before allocating anything
+    // of the promised size.
+    *remaining = file.Size() - kHeadersSize;
+    if (sizes.colorTableBytes > *remaining || sizes.imageSize > *remaining - sizes.colorTableBytes) {
+        return 0;
+    }
+    fileHeader_ = new (std::nothrow) uint8_t[kFileHeaderSize];
+    info_ = new (std::nothrow) uint8_t[kInfoHeaderSize + sizes.colorTableBytes];
+    if (fileHeader_ == nullptr || info_ == nullptr) {
+        return 0;
+    }
+    std::memcpy(fileHeader_, headers, kFileHeaderSize);
+    std::memcpy(info_, info, kInfoHeaderSize);
+    colorCount_ = colorCount;
+    imageSize_ = sizes.imageSize;
+    bytesPerLine_ = sizes.bytesPerLine;
+    return 1;
+}
+
+int BitmapImage::Read(DeviceContext dc, ByteSource& file) {
+    Clear();
+    uint64_t remaining = 0;
+    int ok = ReadHeaders(file, &remaining) && ReadExactly(file, info_ + kInfoHeaderSize, 4 * colorCount_) &&
+             MakeSurface(dc) && ReadExactly(file, bits_, imageSize_);
+    if (!ok) {
+        Clear();
+    }
+    return ok;
+}
+
+int BitmapImage::Save(const char* path, int overwrite) const {
+    if (info_ == nullptr || bits_ == nullptr) {
+        return 0;
+    }
+    uint8_t madeHeader[kFileHeaderSize];
+    const uint8_t* fileHeader = fileHeader_;
+    uint32_t infoSize = kInfoHeaderSize + 4 * colorCount_;
+    if (fileHeader == nullptr) {
+        // Sizes were checked to fit 32 bits when the image was created.
+        FileHeaderFields f = {kBitmapType, kFileHeaderSize + infoSize + imageSize_, 0, 0, kFileHeaderSize + infoSize};
+        EncodeFileHeader(f, madeHeader);
+        fileHeader = madeHeader;
+    }
+    WriteChunk chunks[] = {{fileHeader, kFileHeaderSize}, {info_, infoSize}, {bits_, imageSize_}};
+    return WriteFileReplacing(path, overwrite, chunks, 3);
+}
+
+int BitmapImage::MakeSurface(DeviceContext dc) {
+    if (info_ == nullptr) {
+        return 0;
+    }
+    uint8_t* newBits = nullptr;
+    Surface* fresh = CreateSurface(dc, info_, kInfoHeaderSize + 4 * colorCount_, &newBits);
+    if (fresh == nullptr || newBits == nullptr) {
+        if (fresh != nullptr) {
+            DestroySurface(fresh);
+        }
+        return 0;  // any old surface stays as it was
+    }
+    if (surface_ != nullptr) {
+        std::memcpy(newBits, bits_, imageSize_);
+        DestroySurface(surface_);
+    }
+    surface_ = fresh;
+    bits_ = newBits;
+    return 1;
+}
+
+void BitmapImage::Draw(DeviceContext dc, int x, int y) const {
+    int32_t width;
+    int32_t height;
+    if (surface_ != nullptr && GetSize(&width, &height)) {
+        DrawPart(dc, x, y, 0, 0, width, height);
+    }
+}
+
+void BitmapImage::DrawPart(DeviceContext dc, int x, int y, int sourceX, int sourceY, int width, int height) const {
+    if (surface_ != nullptr) {
+        CopySurfaceToContext(surface_, dc, x, y, sourceX, sourceY, width, height);
+    }
+}

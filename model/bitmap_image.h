@@ -1,0 +1,60 @@
+// One bitmap in memory: the stored file header (for an image read from a file), the info
+// block (40-byte header plus N RGBQUADs, as in the file) and a surface whose memory is the
+// only copy of the pixel bits.
+#pragma once
+
+#include <cstdint>
+
+#include "model/byte_source.h"
+#include "model/device_context.h"
+
+class ColorTable;
+class Surface;
+
+class BitmapImage {
+public:
+    BitmapImage() = default;
+    virtual ~BitmapImage();
+    BitmapImage(const BitmapImage&) = delete;
+    BitmapImage& operator=(const BitmapImage&) = delete;
+
+    void Clear();
+
+    uint32_t GetColorCount() const { return colorCount_; }
+    uint32_t GetImageSize() const { return imageSize_; }
+    uint32_t GetBytesPerLine() const { return bytesPerLine_; }
+    Surface* GetSurface() const { return surface_; }
+    // The pixel bits in the file's layout, or none.
+    const uint8_t* GetBits() const { return bits_; }
+    int HasFileHeader() const { return fileHeader_ != nullptr; }
+
+    // Copies the stored file header (14 bytes) and the info header (40 bytes) into the
+    // outputs that are given and whose source exists; the others are left untouched.
+    void GetHeaders(uint8_t* fileHeader, uint8_t* infoHeader) const;
+    // Width as held and the magnitude of the height; 0 without an info block.
+    int GetSize(int32_t* width, int32_t* height) const;
+    int GetColorTable(ColorTable& table) const;
+    // Writes the table into the info block from slot start on; the surface keeps its colours
+    // until MakeSurface.
+    int SetColorTable(uint32_t start, const ColorTable& table);
+
+    int Create(DeviceContext dc, int32_t width, int32_t height, uint32_t bitsPerPixel, uint32_t colorCount);
+    int Load(DeviceContext dc, const char* path);
+    int Read(DeviceContext dc, ByteSource& file);
+    int Save(const char* path, int overwrite) const;
+    int MakeSurface(DeviceContext dc);
+
+    void Draw(DeviceContext dc, int x, int y) const;
+    void DrawPart(DeviceContext dc, int x, int y, int sourceX, int sourceY, int width, int height) const;
+
+private:
+    int ReadHeaders(ByteSource& file, uint64_t* remaining);
+
+    uint8_t* fileHeader_ = nullptr;
+    uint8_t* info_ = nullptr;
+    Surface* surface_ = nullptr;
+    uint8_t* bits_ = nullptr;
+    uint32_t colorCount_ = 0;
+    uint32_t imageSize_ = 0;
+    uint32_t bytesPerLine_ = 0;
+};

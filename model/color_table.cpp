@@ -1,0 +1,77 @@
+#include "model/color_table.h"
+
+#include <cstring>
+#include <new>
+
+ColorTable::~ColorTable() {
+    Clear();
+}
+
+void ColorTable::Clear() {
+    delete[] entries_;
+    entries_ = nullptr;
+    count_ = 0;
+}
+
+uint32_t ColorTable::GetColor(uint32_t i) const {
+    if (i >= count_) {
+        return 0;
+    }
+    const uint8_t* e = GetEntry(i);
+    return 0x02000000u | (static_cast<uint32_t>(e[2]) << 16) | (static_cast<uint32_t>(e[1]) << 8) | e[0];
+}
+
+int ColorTable::SetColor(uint32_t i, uint32_t r, uint32_t g, uint32_t b) {
+    if (i >= count_) {
+        return 0;
+    }
+    uint8_t* e = GetEntry(i);
+    e[0] = static_cast<uint8_t>(r);
+    e[1] = static_cast<uint8_t>(g);
+    e[2] = static_cast<uint8_t>(b);
+    return 1;
+}
+
+// A fresh block for n entries, or none when n is 0 or memory is short. The old entries stay
+// until Adopt, so a source that lies inside this table is still readable while copying.
+uint8_t* ColorTable::Allocate(uint32_t n) {
+    return n == 0 ? nullptr : new (std::nothrow) uint8_t[4 * static_cast<size_t>(n)];
+}
+
+int ColorTable::Adopt(uint8_t* fresh, uint32_t n) {
+    Clear();
+    if (fresh == nullptr) {
+        return n == 0;
+    }
+    entries_ = fresh;
+    count_ = n;
+    return 1;
+}
+
+int ColorTable::Assign(const uint8_t* rgb0Entries, uint32_t n) {
+    uint8_t* fresh = Allocate(n);
+    if (fresh != nullptr) {
+        std::memcpy(fresh, rgb0Entries, 4 * static_cast<size_t>(n));
+    }
+    return Adopt(fresh, n);
+}
+
+int ColorTable::AssignFromRGBQuads(const uint8_t* quads, uint32_t n) {
+    uint8_t* fresh = Allocate(n);
+    for (uint32_t i = 0; fresh != nullptr && i < n; ++i) {
+        const uint8_t* q = quads + 4 * static_cast<size_t>(i);
+        uint8_t* e = fresh + 4 * static_cast<size_t>(i);
+        e[0] = q[2];
+        e[1] = q[1];
+        e[2] = q[0];
+        e[3] = 0;
+    }
+    return Adopt(fresh, n);
+}
+
+int ColorTable::CopyFrom(const ColorTable& other) {
+    if (&other == this) {
+        return 1;
+    }
+    return Assign(other.entries_, other.count_);
+}

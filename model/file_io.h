@@ -1,0 +1,41 @@
+// File access the model needs, behind one seam: Win32 calls on Windows (file_io_win.cpp),
+// POSIX calls elsewhere (file_io_posix.cpp).
+#pragma once
+
+#include <cstdint>
+
+#include "model/byte_source.h"
+
+// A file opened for strictly sequential reading, others may read it meanwhile.
+class InputFile : public ByteSource {
+public:
+    InputFile() = default;
+    ~InputFile() override;
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
+
+    int Open(const char* path);
+    void Close();
+    uint32_t Read(void* destination, uint32_t count) override;
+    uint64_t Size() const override { return size_; }
+
+private:
+    intptr_t handle_ = -1;
+    uint64_t size_ = 0;
+};
+
+int PathExists(const char* path);
+
+// The size in bytes of the file at path, or -1 when it cannot be opened.
+int64_t QueryFileSize(const char* path);
+
+struct WriteChunk {
+    const void* data;
+    uint32_t size;
+};
+
+// Writes the chunks, in order, as the whole content of path. The data goes to a temporary
+// file in the same folder first, which replaces the target only when every byte was written,
+// so a failure leaves any existing file as it was. With overwrite 0 an existing file is
+// refused untouched. 1 on success, 0 on failure.
+int WriteFileReplacing(const char* path, int overwrite, const WriteChunk* chunks, int chunkCount);

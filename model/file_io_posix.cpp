@@ -1,0 +1,124 @@
+#include <cerrno>
+#include <cstdio>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "model/file_io.h"
+
+namespace {
+
+int WriteAll(int fd, const void* data, uint32_t size) {
+    const char* p = static_cast<const char*>(data);
+    while (size > 0) {
+        ssize_t n = ::write(fd, p, size);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return 0;
+        }
+        p += n;
+        size -= static_cast<uint32_t>(n);
+    }
+    return 1;
+}
+
+// Creates a new file next to path that no other writer can be using.
+int CreateTemporaryBeside(const std::string& path, std::string* tempPath) {
+    for (unsigned attempt = 0; attempt < 100; ++attempt) {
+        *tempPath = path + ".~kv" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+        int fd = ::open(tempPath->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return -1;
+}
+
+}  // namespace
+
+InputFile::~InputFile() {
+    Close();
+}
+
+int InputFile::Open(const char* path) {
+    Close();
+    int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return 0;
+    }
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return 0;
+    }
+    handle_ = fd;
+    size_ = static_cast<uint64_t>(st.st_size);
+    return 1;
+}
+
+void InputFile::Close() {
+    if (handle_ >= 0) {
+        ::close(static_cast<int>(handle_));
+    }
+    handle_ = -1;
+    size_ = 0;
+}
+
+uint32_t InputFile::Read(void* destination, uint32_t count) {
+    if (handle_ < 0) {
+        return 0;
+    }
+    char* p = static_cast<char*>(destination);
+    uint32_t done = 0;
+    while (done < count) {
+        ssize_t n = ::read(static_cast<int>(handle_), p + done, count - done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            break;
+        }
+        done += static_cast<uint32_t>(n);
+    }
+    return done;
+}
+
+int PathExists(const char* path) {
+    struct stat st;
+    return ::stat(path, &st) == 0;
+}
+
+int64_t QueryFileSize(const char* path) {
+    struct stat st;
+    if (::stat(path, &st) != 0 || !S_ISREG(st.st_mode)) {
+        return -1;
+    }
+    return static_cast<int64_t>(st.st_size);
+}
+
+int WriteFileReplacing(const char* path, int overwrite, const WriteChunk* chunks, int chunkCount) {
+    if (!overwrite && PathExists(path)) {
+        return 0;
+    }
+    std::string target(path);
+    std::string temp;
+    int fd = CreateTemporaryBeside(target, &temp);
+    if (fd < 0) {
+        return 0;
+    }
+    int ok = 1;
+    for (int i = 0; ok && i < chunkCount; ++i) {
+        ok = WriteAll(fd, chunks[i].data, chunks[i].size);
+    }
+    ok = ok && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        ::unlink(temp.c_str());
+    }
+    return ok;
+}

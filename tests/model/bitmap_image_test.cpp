@@ -1,0 +1,383 @@
+#include "model/bitmap_image.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <dirent.h>
+#include <sys/resource.h>
+
+#include "model/color_table.h"
+#include "model/rgb_canvas.h"
+#include "model/surface_portable.h"
+#include "tests/model/bmp_bytes.h"
+#include "tests/model/temp_dir.h"
+
+namespace {
+
+int ReadBytes(BitmapImage& image, const std::vector<uint8_t>& bytes) {
+    MemorySource source(bytes.data(), bytes.size());
+    return image.Read(nullptr, source);
+}
+
+void ExpectEmpty(const BitmapImage& image) {
+    int32_t w = 0, h = 0;
+    EXPECT_EQ(image.GetColorCount(), 0u);
+    EXPECT_EQ(image.GetImageSize(), 0u);
+    EXPECT_EQ(image.GetBytesPerLine(), 0u);
+    EXPECT_EQ(image.GetSurface(), nullptr);
+    EXPECT_EQ(image.GetBits(), nullptr);
+    EXPECT_FALSE(image.GetSize(&w, &h));
+}
+
+int CountEntries(const std::string& folder) {
+    int n = 0;
+    if (DIR* d = opendir(folder.c_str())) {
+        while (dirent* e = readdir(d)) {
+            n += e->d_name[0] != '.';
+        }
+        closedir(d);
+    }
+    return n;
+}
+
+}  // namespace
+
+TEST(BitmapImageRead, AcceptsUncompressedFortyByteHeaders) {
+    BitmapImage image;
+    BmpSpec spec;
+    spec.clrUsed = 16;
+    spec.tableEntries = 16;
+    ASSERT_TRUE(ReadBytes(image, MakeBmp(spec)));
+    EXPECT_EQ(image.GetColorCount(), 16u);
+    EXPECT_EQ(image.GetBytesPerLine(), 4u);
+    EXPECT_EQ(image.GetImageSize(), 8u);
+    int32_t w = 0, h = 0;
+    ASSERT_TRUE(image.GetSize(&w, &h));
+    EXPECT_EQ(w, 4);
+    EXPECT_EQ(h, 2);
+    // Pixel bits come from right after the 16-entry table: offset 118.
+    EXPECT_EQ(image.GetBits()[0], 0);
+    EXPECT_EQ(image.GetBits()[7], 7);
+}
+
+TEST(BitmapImageRead, RefusesWhatTheFormatRulesExclude) {
+    struct Case {
+        const char* what;
+        std::vector<uint8_t> bytes;
+    };
+    std::vector<Case> cases;
+    BmpSpec base;
+    auto add = [&](const char* what, BmpSpec s) { cases.push_back({what, MakeBmp(s)}); };
+    {
+        std::vector<uint8_t> b = MakeBmp(base);
+        b[1] = 'A';
+        cases.push_back({"magic BA", b});
+    }
+    {
+        std::vector<uint8_t> b = MakeBmp(base);
+        b.resize(13);
+        cases.push_back({"13 bytes", b});
+    }
+    BmpSpec s = base;
+    s.infoSize = 108;
+    add("108-byte header", s);
+    s = base;
+    s.infoSize = 124;
+    add("124-byte header", s);
+    s = base;
+    s.infoSize = 12;
+    add("core header", s);
+    s = base;
+    s.compression = 1;
+    add("run-length", s);
+    s = base;
+    s.compression = 3;
+    s.bitCount = 16;
+    s.tableEntries = 0;
+    add("bit fields", s);
+    s = base;
+    s.bitCount = 2;
+    s.tableEntries = 4;
+    add("2 bits per pixel", s);
+    s = base;
+    s.width = 0;
+    add("width 0", s);
+    s = base;
+    s.width = -4;
+    add("negative width", s);
+    s = base;
+    s.height = 0;
+    add("height 0", s);
+    for (const Case& c : cases) {
+        BitmapImage image;
+        EXPECT_FALSE(ReadBytes(image, c.bytes)) << c.what;
+        ExpectEmpty(image);
+    }
+}
+
+TEST(BitmapImageRead, TruncationAnywhereFailsAndLeavesTheImageEmpty) {
+    BmpSpec spec;
+    spec.bitCount = 4;
+    spec.width = 9;
+    spec.height = 3;
+    spec.tableEntries = 16;
+    std::vector<uint8_t> full = MakeBmp(spec);
+    BitmapImage image;
+    for (size_t cut = 0; cut < full.size(); ++cut) {
+        ASSERT_TRUE(ReadBytes(image, full));  // a loaded image is replaced by the failure
+        std::vector<uint8_t> part(full.begin(), full.begin() + cut);
+        EXPECT_FALSE(ReadBytes(image, part)) << cut;
+        ExpectEmpty(image);
+    }
+}
+
+TEST(BitmapImageRead, HostileSizesAreRefusedBeforeAllocating) {
+    BmpSpec spec;
+    spec.tableEntries = 2;
+    spec.clrUsed = 305402420;  // a 1.2 GB colour table promised by a 60-byte file
+    EXPECT_FALSE(BitmapImage().Read(nullptr, *std::make_unique<MemorySource>(MakeBmp(spec).data(), 62)));
+    BitmapImage image;
+    spec.clrUsed = 0x40000001;  // 4N wraps to 4
+    EXPECT_FALSE(ReadBytes(image, MakeBmp(spec)));
+    // Pixel bits larger than the file: 100000 x 100000 x 24 does not fit 32 bits, and
+    // 30000 x 30000 x 8 fits but is not there.
+    std::vector<uint8_t> b = MakeBmp(BmpSpec{});
+    WriteLe32(&b[14 + 4], 100000);
+    WriteLe32(&b[14 + 8], 100000);
+    WriteLe16(&b[14 + 14], 24);
+    EXPECT_FALSE(ReadBytes(image, b));
+    WriteLe32(&b[14 + 4], 30000);
+    WriteLe32(&b[14 + 8], 30000);
+    WriteLe16(&b[14 + 14], 8);
+    EXPECT_FALSE(ReadBytes(image, b));
+    WriteLe32(&b[14 + 8], 0x80000000u);  // -2^31 rows
+    EXPECT_FALSE(ReadBytes(image, b));
+    ExpectEmpty(image);
+}
+
+TEST(BitmapImageRead, ColourTableAndPixelOffsetsFollowTheEntryCount) {
+    BitmapImage image;
+    BmpSpec spec;
+    spec.tableEntries = 256;
+    ASSERT_TRUE(ReadBytes(image, MakeBmp(spec, 10)));  // pixels at 1078
+    EXPECT_EQ(image.GetColorCount(), 256u);
+    EXPECT_EQ(image.GetBits()[0], 10);
+
+    spec.bitCount = 24;
+    spec.tableEntries = 0;
+    ASSERT_TRUE(ReadBytes(image, MakeBmp(spec, 20)));  // pixels at 54
+    EXPECT_EQ(image.GetColorCount(), 0u);
+    EXPECT_EQ(image.GetBits()[0], 20);
+    ColorTable table;
+    EXPECT_FALSE(image.GetColorTable(table));
+    EXPECT_FALSE(image.SetColorTable(0, table));
+
+    // bfOffBits is never consulted.
+    spec.bitCount = 8;
+    spec.tableEntries = 256;
+    spec.offBits = 2000;
+    ASSERT_TRUE(ReadBytes(image, MakeBmp(spec, 30)));
+    EXPECT_EQ(image.GetBits()[0], 30);
+}
+
+TEST(BitmapImageRead, TopDownFilesLoadWithTheirHeightsMagnitude) {
+    TempDir dir;
+    BmpSpec spec;
+    spec.height = -256;
+    spec.width = 3;
+    std::vector<uint8_t> bytes = MakeBmp(spec);
+    WriteAllBytes(dir.File("top.bmp"), bytes);
+    BitmapImage image;
+    ASSERT_TRUE(image.Load(nullptr, dir.File("top.bmp").c_str()));
+    int32_t w = 0, h = 0;
+    ASSERT_TRUE(image.GetSize(&w, &h));
+    EXPECT_EQ(h, 256);
+    ASSERT_TRUE(image.Save(dir.File("again.bmp").c_str(), 1));
+    EXPECT_EQ(ReadAllBytes(dir.File("again.bmp")), bytes);
+
+    // The first stored row is the top one.
+    RgbCanvas canvas(3, 256);
+    image.Draw(&canvas, 0, 0);
+    ColorTable table;
+    ASSERT_TRUE(image.GetColorTable(table));
+    uint32_t c = table.GetColor(image.GetBits()[0]);
+    EXPECT_EQ(canvas.Pixel(0, 0), ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF));
+}
+
+TEST(BitmapImageCreate, AcceptsOnlyTheModesEntryCounts) {
+    BitmapImage image;
+    EXPECT_TRUE(image.Create(nullptr, 8, 8, 1, 1));
+    EXPECT_TRUE(image.Create(nullptr, 8, 8, 1, 2));
+    EXPECT_TRUE(image.Create(nullptr, 8, 8, 4, 16));
+    EXPECT_TRUE(image.Create(nullptr, 8, 8, 8, 1));
+    EXPECT_TRUE(image.Create(nullptr, 8, 8, 24, 0));
+    const struct {
+        int32_t w, h;
+        uint32_t bits, n;
+    } refused[] = {{8, 8, 24, 256}, {8, 8, 8, 0}, {8, 8, 1, 3}, {8, 8, 4, 17}, {8, 8, 8, 257}, {8, 8, 16, 0},
+                   {8, 8, 32, 0},   {0, 8, 8, 2}, {8, 0, 8, 2}, {-8, 8, 8, 2}, {8, -8, 8, 2}, {65536, 65536, 24, 0}};
+    for (const auto& c : refused) {
+        ASSERT_TRUE(image.Create(nullptr, 8, 8, 8, 2));
+        EXPECT_FALSE(image.Create(nullptr, c.w, c.h, c.bits, c.n)) << c.w << "x" << c.h << " " << c.bits << "/" << c.n;
+        ExpectEmpty(image);
+    }
+}
+
+TEST(BitmapImageCreate, NewImageSavesToTheExpectedBytes) {
+    TempDir dir;
+    BitmapImage image;
+    ASSERT_TRUE(image.Create(nullptr, 256, 256, 8, 256));
+    EXPECT_FALSE(image.HasFileHeader());
+    std::string path = dir.File("new.bmp");
+    ASSERT_TRUE(image.Save(path.c_str(), 1));
+    std::vector<uint8_t> b = ReadAllBytes(path);
+    ASSERT_EQ(b.size(), 66614u);
+    FileHeaderFields f = DecodeFileHeader(b.data());
+    EXPECT_EQ(f.bfType, 0x4D42);
+    EXPECT_EQ(f.bfSize, 66614u);
+    EXPECT_EQ(f.bfReserved1, 0);
+    EXPECT_EQ(f.bfReserved2, 0);
+    EXPECT_EQ(f.bfOffBits, 1078u);
+    InfoHeaderFields h = DecodeInfoHeader(b.data() + 14);
+    EXPECT_EQ(h.biSize, 40u);
+    EXPECT_EQ(h.biWidth, 256);
+    EXPECT_EQ(h.biHeight, 256);
+    EXPECT_EQ(h.biPlanes, 1);
+    EXPECT_EQ(h.biBitCount, 8);
+    EXPECT_EQ(h.biSizeImage, 65536u);
+    EXPECT_EQ(h.biClrUsed, 256u);
+    EXPECT_EQ(h.biClrImportant, 0u);
+    for (size_t i = 54; i < b.size(); ++i) {
+        ASSERT_EQ(b[i], 0) << i;
+    }
+    // The made header is not kept.
+    EXPECT_FALSE(image.HasFileHeader());
+}
+
+TEST(BitmapImageSave, LoadedFileIsWrittenBackByteForByte) {
+    TempDir dir;
+    BmpSpec spec;
+    spec.width = 33;
+    spec.height = 5;
+    spec.bitCount = 1;
+    spec.tableEntries = 2;
+    std::vector<uint8_t> bytes = MakeBmp(spec);
+    WriteLe32(&bytes[2], 12345);  // the stored file header is written back unchanged
+    WriteLe16(&bytes[6], 7);
+    WriteAllBytes(dir.File("in.bmp"), bytes);
+    BitmapImage image;
+    ASSERT_TRUE(image.Load(nullptr, dir.File("in.bmp").c_str()));
+    EXPECT_EQ(image.GetBytesPerLine(), 8u);
+    ASSERT_TRUE(image.Save(dir.File("out.bmp").c_str(), 1));
+    EXPECT_EQ(ReadAllBytes(dir.File("out.bmp")), bytes);
+}
+
+TEST(BitmapImageSave, NeverDamagesAnExistingFile) {
+    TempDir dir;
+    std::string path = dir.File("keep.bmp");
+    std::vector<uint8_t> original(100, 0xAB);
+    WriteAllBytes(path, original);
+    BitmapImage image;
+    EXPECT_FALSE(image.Save(path.c_str(), 1));  // empty image
+    ASSERT_TRUE(image.Create(nullptr, 256, 256, 8, 256));
+    EXPECT_FALSE(image.Save(path.c_str(), 0));  // overwrite 0
+    EXPECT_EQ(ReadAllBytes(path), original);
+
+    // A full disk: the write stops after 1000 bytes.
+    struct sigaction ignore = {}, previous = {};
+    ignore.sa_handler = SIG_IGN;
+    sigaction(SIGXFSZ, &ignore, &previous);
+    rlimit oldLimit;
+    getrlimit(RLIMIT_FSIZE, &oldLimit);
+    rlimit small = oldLimit;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    int saved = image.Save(path.c_str(), 1);
+    setrlimit(RLIMIT_FSIZE, &oldLimit);
+    sigaction(SIGXFSZ, &previous, nullptr);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(ReadAllBytes(path), original);
+    EXPECT_EQ(CountEntries(dir.Path()), 1);  // no temporary file left behind
+
+    EXPECT_FALSE(image.Save(dir.File("no/such/folder.bmp").c_str(), 1));
+    ASSERT_TRUE(image.Save(path.c_str(), 1));
+    EXPECT_EQ(ReadAllBytes(path).size(), 66614u);
+    EXPECT_EQ(CountEntries(dir.Path()), 1);
+}
+
+TEST(BitmapImageColors, NewColoursReachTheSurfaceOnlyWhenItIsRemade) {
+    BitmapImage image;
+    BmpSpec spec;
+    spec.width = 4;
+    spec.height = 1;
+    spec.tableEntries = 4;
+    spec.clrUsed = 4;
+    std::vector<uint8_t> bytes = MakeBmp(spec);
+    bytes[bytes.size() - 4] = 1;
+    bytes[bytes.size() - 3] = 2;
+    bytes[bytes.size() - 2] = 3;
+    bytes[bytes.size() - 1] = 0;
+    ASSERT_TRUE(ReadBytes(image, bytes));
+    ColorTable table;
+    ASSERT_TRUE(image.GetColorTable(table));
+    ASSERT_EQ(table.GetCount(), 4u);
+    EXPECT_EQ(table.GetColor(1), 0x020103FEu);  // R 254, G 3, B 1 from quad (1, 3, 254)
+    RgbCanvas before(4, 1);
+    image.Draw(&before, 0, 0);
+    EXPECT_EQ(before.Pixel(0, 0), 0xFE0301u);
+
+    ASSERT_TRUE(table.SetColor(1, 1, 2, 3));
+    ASSERT_TRUE(image.SetColorTable(0, table));
+    RgbCanvas stale(4, 1);
+    image.Draw(&stale, 0, 0);
+    EXPECT_EQ(stale.Pixel(0, 0), 0xFE0301u);
+
+    const uint8_t* oldBits = image.GetBits();
+    std::vector<uint8_t> pixels(oldBits, oldBits + image.GetImageSize());
+    ASSERT_TRUE(image.MakeSurface(nullptr));
+    EXPECT_EQ(std::vector<uint8_t>(image.GetBits(), image.GetBits() + image.GetImageSize()), pixels);
+    RgbCanvas fresh(4, 1);
+    image.Draw(&fresh, 0, 0);
+    EXPECT_EQ(fresh.Pixel(0, 0), 0x010203u);
+
+    // The file order is B, G, R, 0.
+    TempDir dir;
+    ASSERT_TRUE(image.Save(dir.File("c.bmp").c_str(), 1));
+    std::vector<uint8_t> saved = ReadAllBytes(dir.File("c.bmp"));
+    EXPECT_EQ(std::vector<uint8_t>(saved.begin() + 58, saved.begin() + 62), (std::vector<uint8_t>{3, 2, 1, 0}));
+
+    EXPECT_FALSE(image.SetColorTable(4, table));  // start index N
+}
+
+TEST(BitmapImageColors, FailedRecreationKeepsTheOldSurface) {
+    BitmapImage image;
+    ASSERT_TRUE(image.Create(nullptr, 64, 64, 8, 2));
+    Surface* old = image.GetSurface();
+    const uint8_t* oldBits = image.GetBits();
+    uint32_t previous = SetMemorySurfaceLimit(16);
+    EXPECT_FALSE(image.MakeSurface(nullptr));
+    SetMemorySurfaceLimit(previous);
+    EXPECT_EQ(image.GetSurface(), old);
+    EXPECT_EQ(image.GetBits(), oldBits);
+    // Refused for the same reason on creation: the object is left empty.
+    previous = SetMemorySurfaceLimit(16);
+    EXPECT_FALSE(image.Create(nullptr, 64, 64, 8, 2));
+    SetMemorySurfaceLimit(previous);
+    ExpectEmpty(image);
+}
+
+TEST(BitmapImageDraw, DrawPartCopiesARectangleUnscaled) {
+    BitmapImage image;
+    ASSERT_TRUE(image.Create(nullptr, 3, 2, 24, 0));
+    // Bottom-up rows: the last stored row is the top one.
+    uint8_t* bits = const_cast<uint8_t*>(image.GetBits());
+    bits[image.GetBytesPerLine() + 0] = 0x30;  // top-left pixel, blue byte
+    bits[2] = 0x40;                            // bottom-left pixel, red byte
+    RgbCanvas canvas(5, 5, 0xFFFFFF);
+    image.DrawPart(&canvas, 1, 1, 0, 0, 2, 2);
+    EXPECT_EQ(canvas.Pixel(1, 1), 0x000030u);
+    EXPECT_EQ(canvas.Pixel(1, 2), 0x400000u);
+    EXPECT_EQ(canvas.Pixel(3, 1), 0xFFFFFFu);  // outside the width
+    EXPECT_EQ(canvas.Pixel(0, 0), 0xFFFFFFu);
+    image.DrawPart(&canvas, -100, -100, 0, 0, INT32_MAX, INT32_MAX);  // clipped, harmless
+}
