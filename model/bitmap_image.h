@@ -12,7 +12,7 @@ class ColorTable;
 class Surface;
 
 class BitmapImage {
-public:
+  public:
     BitmapImage() = default;
     virtual ~BitmapImage();
     BitmapImage(const BitmapImage&) = delete;
@@ -47,7 +47,7 @@ public:
     void Draw(DeviceContext dc, int x, int y) const;
     void DrawPart(DeviceContext dc, int x, int y, int sourceX, int sourceY, int width, int height) const;
 
-private:
+  private:
     int ReadHeaders(ByteSource& file, uint64_t* remaining);
 
     uint8_t* fileHeader_ = nullptr;

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 class ByteSource {
-public:
+  public:
     virtual ~ByteSource() = default;
     // Reads up to count bytes; fewer only at the end of the data or on an error.
     virtual uint32_t Read(void* destination, uint32_t count) = 0;
@@ -14,12 +14,12 @@ public:
 };
 
 class MemorySource : public ByteSource {
-public:
+  public:
     MemorySource(const uint8_t* data, uint64_t size) : data_(data), size_(size) {}
     uint32_t Read(void* destination, uint32_t count) override;
     uint64_t Size() const override { return size_; }
 
-private:
+  private:
     const uint8_t* data_;
     uint64_t size_;
     uint64_t position_ = 0;

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 class ColorTable {
-public:
+  public:
     ColorTable() = default;
     virtual ~ColorTable();
     ColorTable(const ColorTable&) = delete;
@@ -28,7 +28,7 @@ public:
     int AssignFromRGBQuads(const uint8_t* quads, uint32_t n);
     int CopyFrom(const ColorTable& other);
 
-private:
+  private:
     static uint8_t* Allocate(uint32_t n);
     int Adopt(uint8_t* fresh, uint32_t n);
 

@@ -8,7 +8,7 @@
 
 // A file opened for strictly sequential reading, others may read it meanwhile.
 class InputFile : public ByteSource {
-public:
+  public:
     InputFile() = default;
     ~InputFile() override;
     InputFile(const InputFile&) = delete;
@@ -19,7 +19,7 @@ public:
     uint32_t Read(void* destination, uint32_t count) override;
     uint64_t Size() const override { return size_; }
 
-private:
+  private:
     intptr_t handle_ = -1;
     uint64_t size_ = 0;
 };

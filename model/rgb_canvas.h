@@ -5,8 +5,9 @@
 #include <vector>
 
 class RgbCanvas {
-public:
-    RgbCanvas(int width, int height, uint32_t fill = 0) : width_(width), height_(height), pixels_(Count(width, height), fill) {}
+  public:
+    RgbCanvas(int width, int height, uint32_t fill = 0)
+        : width_(width), height_(height), pixels_(Count(width, height), fill) {}
 
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -20,9 +21,11 @@ public:
     }
     bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
 
-private:
+  private:
     static size_t Count(int w, int h) { return w > 0 && h > 0 ? static_cast<size_t>(w) * static_cast<size_t>(h) : 0; }
-    size_t Index(int x, int y) const { return static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x); }
+    size_t Index(int x, int y) const {
+        return static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x);
+    }
 
     int width_;
     int height_;

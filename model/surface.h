@@ -16,5 +16,11 @@ Surface* CreateSurface(DeviceContext dc, const uint8_t* info, uint32_t infoSize,
 void DestroySurface(Surface* surface);
 
 // Unscaled copy of the width x height rectangle at (sourceX, sourceY) to (x, y) on dc.
-void CopySurfaceToContext(const Surface* surface, DeviceContext dc, int x, int y, int sourceX, int sourceY, int width,
+void CopySurfaceToContext(const Surface* surface,
+                          DeviceContext dc,
+                          int x,
+                          int y,
+                          int sourceX,
+                          int sourceY,
+                          int width,
                           int height);

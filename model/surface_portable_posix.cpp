@@ -23,7 +23,7 @@ uint32_t SetMemorySurfaceLimit(uint32_t bytes) {
 }
 
 class Surface {
-public:
+  public:
     int32_t width = 0;
     uint32_t height = 0;
     bool topDown = false;
@@ -78,8 +78,8 @@ Surface* CreateSurface(DeviceContext, const uint8_t* info, uint32_t infoSize, ui
     }
     InfoHeaderFields h = DecodeInfoHeader(info);
     uint32_t bitCount = h.biBitCount;
-    bool knownDepth = bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 16 || bitCount == 24 ||
-                      bitCount == 32;
+    bool knownDepth =
+        bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 16 || bitCount == 24 || bitCount == 32;
     BitmapSizes sizes;
     if (!knownDepth || h.biWidth < 1 || h.biHeight == 0 || h.biHeight == INT32_MIN ||
         !ComputeBitmapSizes(h.biWidth, h.biHeight, bitCount, 0, &sizes) || sizes.imageSize > gMaxSurfaceBytes) {
@@ -115,7 +115,13 @@ void DestroySurface(Surface* surface) {
     delete surface;
 }
 
-void CopySurfaceToContext(const Surface* surface, DeviceContext dc, int x, int y, int sourceX, int sourceY, int width,
+void CopySurfaceToContext(const Surface* surface,
+                          DeviceContext dc,
+                          int x,
+                          int y,
+                          int sourceX,
+                          int sourceY,
+                          int width,
                           int height) {
     if (surface == nullptr || dc == nullptr) {
         return;

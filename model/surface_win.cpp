@@ -9,7 +9,8 @@ Surface* CreateSurface(DeviceContext dc, const uint8_t* info, uint32_t infoSize,
         return nullptr;
     }
     void* pixels = nullptr;
-    HBITMAP bitmap = CreateDIBSection(dc, reinterpret_cast<const BITMAPINFO*>(info), DIB_RGB_COLORS, &pixels, nullptr, 0);
+    HBITMAP bitmap =
+        CreateDIBSection(dc, reinterpret_cast<const BITMAPINFO*>(info), DIB_RGB_COLORS, &pixels, nullptr, 0);
     if (bitmap == nullptr) {
         return nullptr;
     }
@@ -25,7 +26,13 @@ void DestroySurface(Surface* surface) {
     DeleteObject(SurfaceBitmap(surface));
 }
 
-void CopySurfaceToContext(const Surface* surface, DeviceContext dc, int x, int y, int sourceX, int sourceY, int width,
+void CopySurfaceToContext(const Surface* surface,
+                          DeviceContext dc,
+                          int x,
+                          int y,
+                          int sourceX,
+                          int sourceY,
+                          int width,
                           int height) {
     HDC memory = CreateCompatibleDC(dc);
     if (memory == nullptr) {

@@ -215,7 +215,7 @@ TEST(BitmapImageCreate, AcceptsOnlyTheModesEntryCounts) {
         int32_t w, h;
         uint32_t bits, n;
     } refused[] = {{8, 8, 24, 256}, {8, 8, 8, 0}, {8, 8, 1, 3}, {8, 8, 4, 17}, {8, 8, 8, 257}, {8, 8, 16, 0},
-                   {8, 8, 32, 0},   {0, 8, 8, 2}, {8, 0, 8, 2}, {-8, 8, 8, 2}, {8, -8, 8, 2}, {65536, 65536, 24, 0}};
+                   {8, 8, 32, 0},   {0, 8, 8, 2}, {8, 0, 8, 2}, {-8, 8, 8, 2}, {8, -8, 8, 2},  {65536, 65536, 24, 0}};
     for (const auto& c : refused) {
         ASSERT_TRUE(image.Create(nullptr, 8, 8, 8, 2));
         EXPECT_FALSE(image.Create(nullptr, c.w, c.h, c.bits, c.n)) << c.w << "x" << c.h << " " << c.bits << "/" << c.n;

@@ -36,11 +36,11 @@ TEST(BmpFormat, SizesThatDoNotFit32BitsAreRefused) {
     EXPECT_EQ(s.imageSize, 65536u);
     EXPECT_EQ(s.colorTableBytes, 1024u);
     EXPECT_EQ(s.fileSize, 66614u);
-    EXPECT_FALSE(ComputeBitmapSizes(100000, 100000, 24, 0, &s));        // image size wraps
-    EXPECT_FALSE(ComputeBitmapSizes(1, 1, 8, 0x40000000u, &s));         // 4N wraps
-    EXPECT_FALSE(ComputeBitmapSizes(1, 1, 8, 0x3FFFFFFFu, &s));         // 54 + 4N wraps
-    EXPECT_FALSE(ComputeBitmapSizes(65536, 65536, 8, 0, &s));           // exactly 2^32
-    EXPECT_FALSE(ComputeBitmapSizes(1, INT32_MIN, 32, 0, &s));          // 2^31 rows of 4 bytes
+    EXPECT_FALSE(ComputeBitmapSizes(100000, 100000, 24, 0, &s));  // image size wraps
+    EXPECT_FALSE(ComputeBitmapSizes(1, 1, 8, 0x40000000u, &s));   // 4N wraps
+    EXPECT_FALSE(ComputeBitmapSizes(1, 1, 8, 0x3FFFFFFFu, &s));   // 54 + 4N wraps
+    EXPECT_FALSE(ComputeBitmapSizes(65536, 65536, 8, 0, &s));     // exactly 2^32
+    EXPECT_FALSE(ComputeBitmapSizes(1, INT32_MIN, 32, 0, &s));    // 2^31 rows of 4 bytes
     EXPECT_EQ(HeightMagnitude(INT32_MIN), 0x80000000u);
     EXPECT_EQ(HeightMagnitude(-256), 256u);
 }

@@ -5,7 +5,7 @@
 #include <string>
 
 class TempDir {
-public:
+  public:
     TempDir() {
         char pattern[] = "/tmp/korvane-test-XXXXXX";
         const char* made = mkdtemp(pattern);
@@ -20,6 +20,6 @@ public:
     std::string File(const std::string& name) const { return path_ + "/" + name; }
     const std::string& Path() const { return path_; }
 
-private:
+  private:
     std::string path_;
 };

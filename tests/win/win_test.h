@@ -13,9 +13,9 @@ struct WinTestCase {
 void RegisterWinTest(WinTestCase* test);
 void ReportWinTestFailure(const char* file, int line, const char* expression);
 
-#define WIN_TEST(name)                                                      \
-    static void name();                                                     \
-    static WinTestCase name##_case = {#name, name, nullptr};                \
+#define WIN_TEST(name)                                                       \
+    static void name();                                                      \
+    static WinTestCase name##_case = {#name, name, nullptr};                 \
     static const int name##_registered = (RegisterWinTest(&name##_case), 0); \
     static void name()
 

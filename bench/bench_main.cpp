@@ -1,0 +1,183 @@
+// Opening, memory and colour-table re-apply figures for large images, each beside the
+// cheapest thing the same work could cost: a plain read() of the file, the image's own
+// bytes, a memcpy of the pixel bits.
+//   korvane-bench [FOLDER]   (files are generated there; default: a new folder in /tmp)
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "model/bitmap_image.h"
+#include "model/color_table.h"
+#include "model/surface_portable.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr int kRounds = 7;
+
+// Called through a volatile pointer so the optimiser cannot drop a copy nobody reads.
+void* (*volatile gCopy)(void*, const void*, size_t) = std::memcpy;
+
+double Milliseconds(Clock::time_point a, Clock::time_point b) {
+    return std::chrono::duration<double, std::milli>(b - a).count();
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// Resident set size or its high-water mark, in bytes, from /proc/self/status.
+long StatusBytes(const char* field) {
+    FILE* f = std::fopen("/proc/self/status", "r");
+    char line[256];
+    long kb = -1;
+    size_t n = std::strlen(field);
+    while (f != nullptr && std::fgets(line, sizeof line, f)) {
+        if (std::strncmp(line, field, n) == 0) {
+            kb = std::atol(line + n + 1);
+        }
+    }
+    if (f != nullptr) {
+        std::fclose(f);
+    }
+    return kb * 1024;
+}
+
+// Lets the high-water mark start again from the present resident size.
+bool ResetPeak() {
+    FILE* f = std::fopen("/proc/self/clear_refs", "w");
+    if (f == nullptr) {
+        return false;
+    }
+    bool ok = std::fputs("5", f) >= 0;
+    std::fclose(f);
+    return ok;
+}
+
+std::string MakeFile(const std::string& folder, int width, int height, int bits) {
+    BitmapImage image;
+    if (!image.Create(nullptr, width, height, bits, bits == 8 ? 256 : 0)) {
+        std::fprintf(stderr, "cannot create %dx%dx%d\n", width, height, bits);
+        std::exit(1);
+    }
+    // Give the pixels some content so nothing is served from zero pages.
+    uint8_t* bits8 = const_cast<uint8_t*>(image.GetBits());
+    for (uint32_t i = 0; i < image.GetImageSize(); ++i) {
+        bits8[i] = static_cast<uint8_t>(i * 2654435761u >> 24);
+    }
+    std::string path =
+        folder + "/bench_" + std::to_string(width) + "x" + std::to_string(height) + "x" + std::to_string(bits) + ".bmp";
+    if (!image.Save(path.c_str(), 1)) {
+        std::fprintf(stderr, "cannot write %s\n", path.c_str());
+        std::exit(1);
+    }
+    return path;
+}
+
+double PlainRead(const std::string& path) {
+    Clock::time_point start = Clock::now();
+    int fd = ::open(path.c_str(), O_RDONLY);
+    off_t size = ::lseek(fd, 0, SEEK_END);
+    ::lseek(fd, 0, SEEK_SET);
+    char* buffer = static_cast<char*>(std::malloc(size));
+    off_t done = 0;
+    while (done < size) {
+        ssize_t n = ::read(fd, buffer + done, size - done);
+        if (n <= 0) {
+            break;
+        }
+        done += n;
+    }
+    ::close(fd);
+    std::free(buffer);
+    return Milliseconds(start, Clock::now());
+}
+
+double Open(const std::string& path) {
+    Clock::time_point start = Clock::now();
+    BitmapImage image;
+    if (!image.Load(nullptr, path.c_str())) {
+        std::fprintf(stderr, "cannot load %s\n", path.c_str());
+        std::exit(1);
+    }
+    double ms = Milliseconds(start, Clock::now());
+    return ms;
+}
+
+void Report(const std::string& path, const char* label) {
+    std::vector<double> reads, opens, reapplies, copies;
+    for (int i = 0; i < kRounds; ++i) {
+        reads.push_back(PlainRead(path));
+        opens.push_back(Open(path));
+    }
+
+    long before = StatusBytes("VmRSS:");
+    bool peakKnown = ResetPeak();
+    BitmapImage image;
+    image.Load(nullptr, path.c_str());
+    long peak = StatusBytes("VmHWM:") - before;
+    uint32_t imageBytes = image.GetImageSize();
+
+    ColorTable table;
+    image.GetColorTable(table);
+    for (int i = 0; i < kRounds; ++i) {
+        if (table.GetCount() > 0) {
+            table.SetColor(i % table.GetCount(), i, 255 - i, 7 * i);
+        }
+        Clock::time_point start = Clock::now();
+        image.SetColorTable(0, table);
+        image.MakeSurface(nullptr);
+        reapplies.push_back(Milliseconds(start, Clock::now()));
+
+        // The same number of bytes copied into a fresh block, as the re-made surface is.
+        start = Clock::now();
+        char* fresh = static_cast<char*>(std::malloc(imageBytes));
+        gCopy(fresh, image.GetBits(), imageBytes);
+        std::free(fresh);
+        copies.push_back(Milliseconds(start, Clock::now()));
+    }
+
+    double read = Median(reads), open = Median(opens), reapply = Median(reapplies), copy = Median(copies);
+    std::printf("%s (%u image bytes)\n", label, imageBytes);
+    std::printf("  open       %8.2f ms   read()  %8.2f ms   ratio %.3f   (target <= 1.15)\n", open, read, open / read);
+    if (peakKnown) {
+        std::printf("  peak       %8.2f MiB  image   %8.2f MiB  over  %+.2f MiB (target <= +2 MiB)\n", peak / 1048576.0,
+                    imageBytes / 1048576.0, (peak - static_cast<long>(imageBytes)) / 1048576.0);
+    } else {
+        std::printf("  peak       (unknown: /proc/self/clear_refs not writable)\n");
+    }
+    std::printf("  re-apply   %8.2f ms   memcpy  %8.2f ms   ratio %.3f   (target <= 1.5)\n", reapply, copy,
+                reapply / copy);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    SetMemorySurfaceLimit(0xFFFFFFFFu);
+    std::string folder;
+    if (argc > 1) {
+        folder = argv[1];
+    } else {
+        char pattern[] = "/tmp/korvane-bench-XXXXXX";
+        folder = mkdtemp(pattern);
+    }
+    std::string eight = MakeFile(folder, 8000, 8000, 8);
+    std::string full = MakeFile(folder, 6000, 6000, 24);
+    std::printf("median of %d rounds, files in %s\n", kRounds, folder.c_str());
+    Report(eight, "8-bit 8000x8000");
+    Report(full, "24-bit 6000x6000");
+    if (argc <= 1) {
+        std::remove(eight.c_str());
+        std::remove(full.c_str());
+        ::rmdir(folder.c_str());
+    }
+    return 0;
+}

@@ -1,0 +1,44 @@
+#!/usr/bin/env python3
+"""Writes a small seed corpus for the BMP reader fuzzer: valid files of every depth and a
+few near misses. usage: make_seeds.py OUTPUT_FOLDER"""
+import os
+import struct
+import sys
+
+
+def bmp(width, height, bits, used=0, compression=0, info_size=40, entries=None, pixel=0x5A):
+    if entries is None:
+        entries = used if used else (1 << bits if bits < 16 else 0)
+    stride = ((abs(width) * bits + 31) // 32) * 4
+    image = stride * abs(height)
+    table = bytes((i * 7 + c) & 0xFF for i in range(entries) for c in range(4))
+    info = struct.pack("<IiiHHIIiiII", info_size, width, height, 1, bits, compression, image, 0, 0, used, 0)
+    info += bytes(max(0, info_size - 40))
+    off = 14 + len(info) + len(table)
+    head = struct.pack("<2sIHHI", b"BM", off + image, 0, 0, off)
+    return head + info + table + bytes([pixel]) * image
+
+
+def main():
+    out = sys.argv[1]
+    os.makedirs(out, exist_ok=True)
+    seeds = {
+        "1bit": bmp(33, 3, 1),
+        "4bit": bmp(9, 2, 4, used=5),
+        "8bit": bmp(4, 4, 8),
+        "8bit_topdown": bmp(3, -3, 8, used=2),
+        "16bit": bmp(3, 2, 16),
+        "24bit": bmp(3, 2, 24),
+        "24bit_with_table": bmp(2, 2, 24, used=3),
+        "32bit": bmp(2, 2, 32),
+        "rle8": bmp(4, 4, 8, compression=1),
+        "v4_header": bmp(4, 4, 8, info_size=108),
+        "short_pixels": bmp(8, 8, 8)[:-5],
+    }
+    for name, data in seeds.items():
+        with open(os.path.join(out, name + ".bmp"), "wb") as f:
+            f.write(data)
+
+
+if __name__ == "__main__":
+    main()

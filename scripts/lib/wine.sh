@@ -1,0 +1,74 @@
+# Wine environment for running and testing the Windows build (sourced by the scripts).
+#   wine_env             exports LANG/LC_ALL (code page 932), WINEDEBUG, WINEDLLOVERRIDES
+#   wine_prefix DIR ARCH creates and configures a prefix once (win32 or win64); quick after
+# Set-up needs no X display.
+
+wine_env() {
+    export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+    export WINEDEBUG="${WINEDEBUG:--all}"
+    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+}
+
+wine_prefix() {
+    local dir="$1" arch="$2" stamp="$1/.korvane-prefix"
+    local version="korvane-prefix 1 $arch"
+    wine_env
+    export WINEPREFIX="$dir" WINEARCH="$arch"
+    if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$version" ]; then
+        return 0
+    fi
+    if [ -f "$dir/system.reg" ] && ! grep -q "^#arch=$arch\$" "$dir/system.reg"; then
+        rm -rf "$dir"
+    fi
+    mkdir -p "$(dirname "$dir")"
+    echo "wine: preparing $arch prefix in $dir"
+    env -u DISPLAY wineboot -i >/dev/null 2>&1 || { echo "wine: wineboot failed" >&2; return 1; }
+
+    # Japanese faces map to the IPA fonts (Wine does not chain substitutes, hence the UI font
+    # replacement); no window manager under Xvfb, so unmanaged windows (otherwise every
+    # destroy waits 2 s); no crash dialog (it would hang a test run); no font smoothing, so
+    # glyph pixels are repeatable.
+    local reg="$dir/drive_c/korvane-prefix.reg"
+    {
+        printf '\xff\xfe'
+        sed 's/$/\r/' <<'REG' | iconv -f UTF-8 -t UTF-16LE
+Windows Registry Editor Version 5.00
+
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]
+"ＭＳ ゴシック"="IPAGothic"
+"ＭＳ Ｐゴシック"="IPAPGothic"
+"ＭＳ 明朝"="IPAMincho"
+"ＭＳ Ｐ明朝"="IPAPMincho"
+"MS Gothic"="IPAGothic"
+"MS PGothic"="IPAPGothic"
+"MS Mincho"="IPAMincho"
+"MS PMincho"="IPAPMincho"
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"MS UI Gothic"="IPAPGothic"
+
+[HKEY_CURRENT_USER\Control Panel\Desktop]
+"FontSmoothing"="0"
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
+
+[HKEY_CURRENT_USER\Software\Wine\WineDbg]
+"ShowCrashDialog"=dword:00000000
+
+[HKEY_CURRENT_USER\Software\Wine\DllOverrides]
+"mscoree"=""
+"mshtml"=""
+"winemenubuilder.exe"=""
+REG
+    } >"$reg"
+    env -u DISPLAY wine regedit /S 'C:\korvane-prefix.reg' >/dev/null 2>&1 || { echo "wine: regedit failed" >&2; return 1; }
+    # Caption buttons need Marlett, which this Wine build does not find on its own.
+    if [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+        cp -f /usr/share/wine/fonts/marlett.ttf "$dir/drive_c/windows/Fonts/"
+    fi
+    wineserver -k 2>/dev/null || true  # also writes the registry files
+    wineserver -w 2>/dev/null || true
+    grep -q '"Managed"="N"' "$dir/user.reg" || { echo "wine: prefix settings not written" >&2; return 1; }
+    echo "$version" >"$stamp"
+}

@@ -1,0 +1,116 @@
+#!/usr/bin/python3
+"""Writes BMP files with two independent writers (Pillow and ImageMagick) and, beside each,
+the writer's own decode as raw RGB rows, top row first. A manifest lists the cases.
+
+usage: make_reference_bmps.py OUTPUT_FOLDER
+"""
+import os
+import random
+import subprocess
+import sys
+
+from PIL import Image
+
+CONVERT = "/usr/bin/convert"  # ImageMagick's, not any stand-in earlier on PATH
+
+
+def pattern(width, height, colours, seed):
+    rnd = random.Random(seed)
+    return [rnd.randrange(colours) for _ in range(width * height)]
+
+
+def palette(colours, seed):
+    rnd = random.Random(seed)
+    return [rnd.randrange(256) for _ in range(3 * colours)]
+
+
+def save_rgb(img, path):
+    with open(path, "wb") as f:
+        f.write(img.convert("RGB").tobytes())
+
+
+def pillow_cases(out):
+    cases = []
+    for width in (1, 3, 33):
+        height = 5
+        # 1 bit per pixel.
+        img = Image.new("1", (width, height))
+        img.putdata([255 * v for v in pattern(width, height, 2, width)])
+        cases.append(("pil_1bit_w%d" % width, img))
+        # 8 bits with a palette of fewer than 256 entries.
+        img = Image.new("P", (width, height))
+        img.putpalette(palette(7, width))
+        img.putdata(pattern(width, height, 7, width + 1))
+        cases.append(("pil_8bit_pal7_w%d" % width, img))
+        # 8-bit greyscale, full 256-entry table.
+        img = Image.new("L", (width, height))
+        img.putdata(pattern(width, height, 256, width + 2))
+        cases.append(("pil_8bit_grey_w%d" % width, img))
+        # 24 bits.
+        img = Image.new("RGB", (width, height))
+        rnd = random.Random(width + 3)
+        img.putdata([(rnd.randrange(256), rnd.randrange(256), rnd.randrange(256)) for _ in range(width * height)])
+        cases.append(("pil_24bit_w%d" % width, img))
+    names = []
+    for name, img in cases:
+        img.save(os.path.join(out, name + ".bmp"), format="BMP")
+        # The writer's own decode of the file it wrote.
+        save_rgb(Image.open(os.path.join(out, name + ".bmp")), os.path.join(out, name + ".rgb"))
+        names.append(name)
+    return names
+
+
+def magick_cases(out):
+    names = []
+    for width in (1, 3, 33):
+        for colours in (2, 5, 16, 40):
+            name = "im_%dcolours_w%d" % (colours, width)
+            source = Image.new("P", (width, 6))
+            source.putpalette(palette(colours, colours * 100 + width))
+            source.putdata(pattern(width, 6, colours, colours + width))
+            ppm = os.path.join(out, name + ".ppm")
+            source.convert("RGB").save(ppm)
+            bmp = os.path.join(out, name + ".bmp")
+            # ImageMagick picks 1, 4 or 8 bits per pixel from the number of colours.
+            subprocess.run([CONVERT, ppm, "-type", "Palette", "-compress", "None", "BMP3:" + bmp], check=True)
+            subprocess.run([CONVERT, bmp, "-depth", "8", "rgb:" + os.path.join(out, name + ".rgb")], check=True)
+            os.remove(ppm)
+            names.append(name)
+    return names
+
+
+def top_down_variant(out, name):
+    """Turns a writer's bottom-up file into the same picture stored top-down."""
+    with open(os.path.join(out, name + ".bmp"), "rb") as f:
+        data = bytearray(f.read())
+    width = int.from_bytes(data[18:22], "little", signed=True)
+    height = int.from_bytes(data[22:26], "little", signed=True)
+    bits = int.from_bytes(data[28:30], "little")
+    used = int.from_bytes(data[46:50], "little")
+    entries = used if used else (1 << bits if bits < 16 else 0)
+    start = 54 + 4 * entries
+    stride = ((width * bits + 31) // 32) * 4
+    rows = [data[start + r * stride:start + (r + 1) * stride] for r in range(height)]
+    data[22:26] = (-height).to_bytes(4, "little", signed=True)
+    data[start:start + stride * height] = b"".join(reversed(rows))
+    top = name + "_topdown"
+    with open(os.path.join(out, top + ".bmp"), "wb") as f:
+        f.write(data)
+    with open(os.path.join(out, name + ".rgb"), "rb") as src, open(os.path.join(out, top + ".rgb"), "wb") as dst:
+        dst.write(src.read())
+    return top
+
+
+def main():
+    out = sys.argv[1]
+    os.makedirs(out, exist_ok=True)
+    names = pillow_cases(out) + magick_cases(out)
+    names += [top_down_variant(out, n) for n in ("pil_8bit_pal7_w33", "im_16colours_w3", "pil_24bit_w3")]
+    with open(os.path.join(out, "manifest.txt"), "w") as f:
+        for name in names:
+            img = Image.open(os.path.join(out, name + ".bmp"))
+            f.write("%s %d %d\n" % (name, img.width, img.height))
+
+
+if __name__ == "__main__":
+    main()
