@@ -1,0 +1,83 @@
+// The persisted settings: the record with its defaults, the byte layouts of the two binary
+// registry values, and the checks applied when they are read.
+#pragma once
+
+#include <cstdint>
+
+struct WindowRect {
+    int32_t left = 50;
+    int32_t top = 50;
+    int32_t right = 380;
+    int32_t bottom = 350;
+};
+
+struct ColorGridSettings {
+    int32_t margin = 10;
+    int32_t cursorWidth = 1;
+    int32_t gap = 2;
+    int32_t entryWidth = 12;
+    int32_t entryHeight = 12;
+    int32_t columns = 16;
+    int32_t rows = 16;
+};
+
+struct Settings {
+    uint32_t ViewData = 0;
+    uint32_t ImageOption = 0;
+    uint32_t TextOption = 0;
+    uint32_t BgColor = 0;
+    uint32_t Notation = 0;
+    WindowRect windowInfo;
+    ColorGridSettings colorGrid;
+};
+
+constexpr uint32_t kOptionBytes = 4;
+constexpr uint32_t kWindowInfoBytes = 16;
+constexpr uint32_t kDrawColorTableBytes = 28;
+constexpr uint32_t kLargestSettingsValueBytes = kDrawColorTableBytes;
+
+// The process-wide settings and the flag set when the user deleted the stored ones.
+extern Settings gSettings;
+extern int gSettingsDeleted;
+
+// Byte layouts: signed 32-bit little-endian integers in field order.
+void EncodeWindowInfo(const WindowRect& rect, uint8_t* bytes16);
+void EncodeDrawColorTable(const ColorGridSettings& grid, uint8_t* bytes28);
+
+// Decoding takes the bytes as read from the store. A value of any other size than the
+// field's leaves the field untouched and returns 0. A value of the right size that fails
+// the checks below resets the field to its default and returns 0; otherwise 1.
+int DecodeWindowInfo(const uint8_t* bytes, uint32_t byteCount, WindowRect* rect);
+int DecodeDrawColorTable(const uint8_t* bytes, uint32_t byteCount, ColorGridSettings* grid);
+int DecodeOption(const uint8_t* bytes, uint32_t byteCount, uint32_t* option);
+
+// 1 when every field lies in the range the options dialog allows (margin and gap 0..100).
+int IsValidColorGrid(const ColorGridSettings& grid);
+
+// 1 when the rectangle has a positive width and height.
+int HasPositiveSize(const WindowRect& rect);
+
+// Moves a rectangle that overlaps none of the work areas onto the nearest one, keeping its
+// size unless it is larger than that area. Returns 1 when the rectangle was changed; one
+// without a positive size, or no usable area, leaves it as it is.
+int FitRectToArea(WindowRect& rect, const WindowRect* workAreas, int count);
+
+// The seven stored values in the order they are read and written.
+enum class SettingsValueKind { kDword, kBinary };
+
+struct SettingsValueInfo {
+    const char* name;
+    SettingsValueKind kind;
+    uint32_t byteCount;
+};
+
+constexpr int kSettingsValueCount = 7;
+
+const SettingsValueInfo& GetSettingsValueInfo(int index);
+
+// Writes value `index` of the record into bytes (its byteCount bytes, at most
+// kLargestSettingsValueBytes).
+void EncodeSettingsValue(const Settings& settings, int index, uint8_t* bytes);
+
+// Applies value `index` as read from the store, with the rules of the Decode functions above.
+int DecodeSettingsValue(const uint8_t* bytes, uint32_t byteCount, int index, Settings* settings);

@@ -1,0 +1,92 @@
+#include "app/settings_store.h"
+
+#include <windows.h>
+
+#include "app/settings.h"
+
+namespace {
+
+const char* const kKeyPath[] = {"Software", "Velmarin", "Korvane"};
+constexpr int kKeyDepth = 3;
+
+// Closes the first `count` keys of the path, innermost first.
+void CloseKeys(HKEY* keys, int count) {
+    while (count > 0) {
+        --count;
+        RegCloseKey(keys[count]);
+    }
+}
+
+// Opens or creates the first `depth` levels one at a time; returns how many were opened.
+int CreateKeys(HKEY* keys, int depth) {
+    HKEY parent = HKEY_LOCAL_MACHINE;
+    int opened = 0;
+    while (opened < depth) {
+        if (RegCreateKeyExA(parent, kKeyPath[opened], 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr,
+                            &keys[opened], nullptr) != ERROR_SUCCESS) {
+            break;
+        }
+        parent = keys[opened];
+        ++opened;
+    }
+    return opened;
+}
+
+}  // namespace
+
+void loadSettings() {
+    HKEY keys[kKeyDepth];
+    HKEY parent = HKEY_LOCAL_MACHINE;
+    int opened = 0;
+    while (opened < kKeyDepth) {
+        if (RegOpenKeyExA(parent, kKeyPath[opened], 0, KEY_READ, &keys[opened]) != ERROR_SUCCESS) {
+            break;
+        }
+        parent = keys[opened];
+        ++opened;
+    }
+    if (opened == kKeyDepth) {
+        for (int i = 0; i < kSettingsValueCount; ++i) {
+            const SettingsValueInfo& info = GetSettingsValueInfo(i);
+            BYTE buffer[kLargestSettingsValueBytes];
+            DWORD size = info.byteCount;
+            // A longer value fails with ERROR_MORE_DATA and is skipped; the type is not examined.
+            if (RegQueryValueExA(keys[kKeyDepth - 1], info.name, nullptr, nullptr, buffer, &size) == ERROR_SUCCESS) {
+                DecodeSettingsValue(buffer, size, i, &gSettings);
+            }
+        }
+    }
+    CloseKeys(keys, opened);
+}
+
+void saveSettings() {
+    HKEY keys[kKeyDepth];
+    int opened = CreateKeys(keys, kKeyDepth);
+    if (opened == kKeyDepth) {
+        for (int i = 0; i < kSettingsValueCount; ++i) {
+            const SettingsValueInfo& info = GetSettingsValueInfo(i);
+            BYTE buffer[kLargestSettingsValueBytes];
+            EncodeSettingsValue(gSettings, i, buffer);
+            DWORD type = info.kind == SettingsValueKind::kDword ? REG_DWORD : REG_BINARY;
+            RegSetValueExA(keys[kKeyDepth - 1], info.name, 0, type, buffer, info.byteCount);
+        }
+    }
+    CloseKeys(keys, opened);
+}
+
+void deleteSettings() {
+    HKEY keys[kKeyDepth - 1];
+    int opened = CreateKeys(keys, kKeyDepth - 1);
+    if (opened == kKeyDepth - 1) {
+        RegDeleteKeyA(keys[kKeyDepth - 2], kKeyPath[kKeyDepth - 1]);
+    }
+    CloseKeys(keys, opened);
+}
+
+void RunDeleteSettingsCommand(HWND owner) {
+    if (MessageBoxA(owner, "ﾚｼﾞｽﾄﾘを削除してもよろしいですか？", "Korvane", MB_ICONWARNING | MB_YESNO) != IDYES) {
+        return;
+    }
+    deleteSettings();
+    gSettingsDeleted = 1;
+}

@@ -1,0 +1,50 @@
+// Positions in the main menu (resource 103). Items are enabled, grayed and radio-marked by
+// position, separators counted, so these must follow the menu script.
+#pragma once
+
+// Top level
+constexpr int kMenuFile = 0;
+constexpr int kMenuEdit = 1;
+constexpr int kMenuView = 2;
+constexpr int kMenuWindow = 3;
+constexpr int kMenuHelp = 4;
+
+// File
+constexpr int kFileNew = 0;
+constexpr int kFileOpen = 2;
+constexpr int kFileClose = 3;
+constexpr int kFileSave = 5;
+constexpr int kFileSaveAs = 6;
+constexpr int kFileExit = 8;
+
+// Edit
+constexpr int kEditSelectAll = 0;
+constexpr int kEditDeleteSettings = 2;
+
+// View
+constexpr int kViewOptions = 0;
+constexpr int kViewEditColorTable = 1;
+constexpr int kViewHeader = 3;
+constexpr int kViewImage = 4;
+constexpr int kViewTextSubmenu = 6;
+constexpr int kViewNotationSubmenu = 7;
+constexpr int kViewImageSubmenu = 9;
+constexpr int kViewBackgroundSubmenu = 10;
+constexpr int kViewRedraw = 12;
+
+// Items of the View submenus
+constexpr int kTextSummary = 0;
+constexpr int kTextMembers = 1;
+constexpr int kNotationDec = 0;
+constexpr int kNotationHex = 1;
+constexpr int kImageActualSize = 0;
+constexpr int kImageFitWindow = 1;
+constexpr int kBgBlack = 0;
+constexpr int kBgWhite = 1;
+
+// Window
+constexpr int kWindowFitImage = 0;
+constexpr int kWindowKeepAspect = 1;
+
+// Help
+constexpr int kHelpAbout = 0;
