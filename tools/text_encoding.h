@@ -1,0 +1,11 @@
+// Conversion of the report's code-page-932 bytes for consoles that expect UTF-8: iconv on
+// POSIX systems (text_encoding_posix.cpp), the Win32 code-page calls on Windows.
+#pragma once
+
+#include <cstdint>
+
+class PlainString;
+
+// Replaces out with the UTF-8 form of length bytes of CP932 text. 1 on success; 0 on bytes
+// that are not CP932 or when memory is short (out is then empty).
+int Cp932ToUtf8(const char* text, int32_t length, PlainString& out);
