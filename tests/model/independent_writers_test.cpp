@@ -19,13 +19,16 @@ TEST(IndependentWriters, FilesLoadDecodeAndRoundTrip) {
     }
     std::ifstream manifest(dir.File("manifest.txt"));
     std::string name;
-    int width = 0, height = 0, cases = 0;
-    while (manifest >> name >> width >> height) {
+    int width = 0, height = 0, bits = 0, cases = 0;
+    while (manifest >> name >> width >> height >> bits) {
         ++cases;
         SCOPED_TRACE(name);
         std::string path = dir.File(name + ".bmp");
         BitmapImage image;
         ASSERT_TRUE(image.Load(nullptr, path.c_str()));
+        uint8_t info[40];
+        image.GetHeaders(nullptr, info);
+        EXPECT_EQ(ReadLe16(info + kOffBiBitCount), bits);
 
         RgbCanvas canvas(width, height);
         image.Draw(&canvas, 0, 0);

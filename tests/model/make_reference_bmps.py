@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Writes BMP files with two independent writers (Pillow and ImageMagick) and, beside each,
-the writer's own decode as raw RGB rows, top row first. A manifest lists the cases.
+the writer's own decode as raw RGB rows, top row first. A manifest lists the cases: name,
+width, height and the bits per pixel asked of the writer.
 
 usage: make_reference_bmps.py OUTPUT_FOLDER
 """
@@ -12,6 +13,7 @@ import sys
 from PIL import Image
 
 CONVERT = "/usr/bin/convert"  # ImageMagick's, not any stand-in earlier on PATH
+MAGICK_BITS = {}
 
 
 def pattern(width, height, colours, seed):
@@ -67,11 +69,14 @@ def magick_cases(out):
             name = "im_%dcolours_w%d" % (colours, width)
             source = Image.new("P", (width, 6))
             source.putpalette(palette(colours, colours * 100 + width))
-            source.putdata(pattern(width, 6, colours, colours + width))
+            pixels = pattern(width, 6, colours, colours + width)
+            source.putdata(pixels)
+            # ImageMagick picks 1, 4 or 8 bits per pixel from the colours actually present.
+            used = len(set(pixels))
+            MAGICK_BITS[name] = 1 if used <= 2 else 4 if used <= 16 else 8
             ppm = os.path.join(out, name + ".ppm")
             source.convert("RGB").save(ppm)
             bmp = os.path.join(out, name + ".bmp")
-            # ImageMagick picks 1, 4 or 8 bits per pixel from the number of colours.
             subprocess.run([CONVERT, ppm, "-type", "Palette", "-compress", "None", "BMP3:" + bmp], check=True)
             subprocess.run([CONVERT, bmp, "-depth", "8", "rgb:" + os.path.join(out, name + ".rgb")], check=True)
             os.remove(ppm)
@@ -101,6 +106,13 @@ def top_down_variant(out, name):
     return top
 
 
+def intended_bits(name):
+    """The depth each case asks its writer for."""
+    if name.startswith("pil_"):
+        return int(name.split("_")[1].replace("bit", ""))
+    return MAGICK_BITS[name.replace("_topdown", "")]
+
+
 def main():
     out = sys.argv[1]
     os.makedirs(out, exist_ok=True)
@@ -109,7 +121,7 @@ def main():
     with open(os.path.join(out, "manifest.txt"), "w") as f:
         for name in names:
             img = Image.open(os.path.join(out, name + ".bmp"))
-            f.write("%s %d %d\n" % (name, img.width, img.height))
+            f.write("%s %d %d %d\n" % (name, img.width, img.height, intended_bits(name)))
 
 
 if __name__ == "__main__":

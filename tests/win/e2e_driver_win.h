@@ -1,0 +1,85 @@
+// Drives the real main window in-process: starts it as the program does, pumps its messages,
+// answers its dialogs through a CBT hook, and reads back menus, texts and the registry.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/settings.h"
+
+// What a dialog that came up looked like.
+struct SeenDialog {
+    std::string caption;
+    std::string text;  // the message of a message box; empty for other dialogs
+};
+
+// A scripted answer: returns 1 when it took the dialog (and ended it), 0 to leave it to the next.
+using DialogAnswer = std::function<int(HWND dialog)>;
+
+class E2eDriver {
+  public:
+    E2eDriver();
+    ~E2eDriver();
+
+    // Starts the program's main window the way the program does, after resetting the settings
+    // in memory to their defaults; then runs the posted start-up commands. None on failure.
+    HWND Start();
+    // Closes the window if it still exists (answering No to a save prompt) and finishes as the
+    // program does after its loop.
+    void Finish();
+
+    HWND Window() const { return window_; }
+    // Sends a command and returns when it has run, dialogs included; then drains the queue.
+    void Command(int command);
+    // Pumps until condition holds or timeoutMs passes; 1 when it held.
+    int PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs);
+    // Pumps until the queue stays empty for a moment.
+    void Drain();
+
+    // Answers in order of arrival.
+    void Expect(DialogAnswer answer) { answers_.push_back(std::move(answer)); }
+    int PendingAnswers() const { return static_cast<int>(answers_.size()); }
+    const std::vector<SeenDialog>& Seen() const { return seen_; }
+    void ClearSeen() { seen_.clear(); }
+
+    // Commands retrieved from the queue for the main window, with whether it was visible then.
+    std::vector<std::pair<int, bool>> queuedCommands;
+
+    std::string Title() const;
+    std::string ReportText() const;
+    UINT MenuState(int menu, int item) const;  // GetMenuState bits, by position
+    int IsGrayed(int menu, int item) const;
+    // 1 when the item at item of the menu (or of its submenu) carries the radio mark.
+    int IsRadioChecked(int menu, int submenu, int item) const;
+
+    // Called from the hook's timer.
+    void OnDialog(HWND dialog);
+
+  private:
+    HWND window_ = nullptr;
+    HHOOK cbtHook_ = nullptr;
+    HHOOK messageHook_ = nullptr;
+    std::vector<DialogAnswer> answers_;
+    std::vector<SeenDialog> seen_;
+};
+
+// Scripted answers.
+DialogAnswer AnswerMessageBox(int buttonId);
+DialogAnswer ChooseFile(const std::string& path);  // an empty path cancels
+// The new-image dialog: choose mode (or -1 to leave it), then set the texts that are not null,
+// then OK (1) or Cancel (2). entriesShown receives the entries field after the mode was chosen.
+DialogAnswer FillNewImage(const char* width,
+                          const char* height,
+                          int mode,
+                          const char* entries,
+                          int buttonId,
+                          std::string* entriesShown = nullptr);
+
+// Registry helpers for HKLM\Software\Velmarin\Korvane.
+int ReadStoredValue(const char* name, std::vector<uint8_t>* bytes);
+int StoredKeyExists();
+
+std::vector<uint8_t> ReadFileBytes(const std::string& path);
