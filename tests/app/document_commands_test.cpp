@@ -85,9 +85,6 @@ TEST_F(DocumentTest, FailedOpenKeepsTheCurrentDocumentWholeImageIncluded) {
     ExpectImageItems(true);
     EXPECT_EQ(fake.editorOpen, 1);
     EXPECT_EQ(fake.openContexts, 0);
-    // The kept image still saves under its own name.
-    Run(ID_FILE_SAVE_AS);  // no path queued: cancelled
-    EXPECT_EQ(fake.saveDialogs, 1);
 }
 
 TEST_F(DocumentTest, NewMakesABitmapOfEachMode) {
@@ -380,18 +377,6 @@ TEST_F(DocumentTest, TitleOfADoubleByteNameWithABackslashTrailByte) {
     fake.answers.push_back(Answer::kCancel);
     EXPECT_EQ(confirmDiscard(shell), Answer::kCancel);
     EXPECT_EQ(fake.messages.back().text, "表.bmp への変更を保存しますか?");
-}
-
-TEST_F(DocumentTest, AboutBox) {
-    Run(ID_HELP_ABOUT);
-    EXPECT_EQ(fake.aboutBoxes, 1);
-}
-
-TEST(CopyPath, CutsTo259Bytes) {
-    char buffer[kPathBytes];
-    std::string longPath(400, 'p');
-    CopyPath(buffer, longPath.c_str());
-    EXPECT_EQ(std::strlen(buffer), 259u);
 }
 
 }  // namespace

@@ -173,15 +173,4 @@ TEST_F(MainWindowTest, UnknownCommandIsNotHandledHere) {
     EXPECT_EQ(DispatchCommand(shell, ID_VIEW_OPTIONS), 0);
 }
 
-TEST_F(MainWindowTest, RepaintingCommands) {
-    for (int command :
-         {ID_BG_BLACK, ID_BG_WHITE, ID_IMAGE_ACTUAL_SIZE, ID_IMAGE_FIT_WINDOW, ID_VIEW_REDRAW, ID_VIEW_IMAGE}) {
-        int before = fake.repaints;
-        Run(command);
-        EXPECT_EQ(fake.repaints, before + 1) << command;
-    }
-    Run(ID_EDIT_SELECT_ALL);
-    EXPECT_EQ(fake.selectAlls, 1);
-}
-
 }  // namespace

@@ -241,6 +241,9 @@ WIN_TEST(E2eSaveAndSaveAsWriteTheImage) {
     CHECK(WriteBlankBitmap(expected, 4, 2, 1, 2));
     std::string saved = TempPath("saved.bmp");
     std::string copy = TempPath("copy.bmp");
+    // Existing files would bring up the overwrite question.
+    DeleteFileA(saved.c_str());
+    DeleteFileA(copy.c_str());
     E2eDriver driver;
     if (driver.Start() == nullptr) {
         CHECK(!"no main window");
@@ -401,4 +404,25 @@ WIN_TEST(E2eRectangleOffEveryMonitorComesBack) {
     CHECK(r.left >= work.left && r.top >= work.top && r.right <= work.right && r.bottom <= work.bottom);
     driver.Finish();
     deleteSettings();
+}
+
+WIN_TEST(E2eDoubleByteFileNameInTheTitle) {
+    // 表 ends in the byte 0x5C, the same as a backslash.
+    std::string path = TempPath("表.bmp");
+    CHECK(WriteBlankBitmap(path, 2, 2, 4, 16));
+    E2eDriver driver;
+    if (driver.Start() == nullptr) {
+        CHECK(!"no main window");
+        return;
+    }
+    driver.Expect(ChooseFile(path));
+    driver.Command(ID_FILE_OPEN);
+    CHECK(driver.PendingAnswers() == 0);
+    CHECK(driver.Title() == "Korvane - [表.bmp]");
+    Shell& shell = TheShell();
+    shell.document.dirty = 1;
+    driver.Expect(AnswerMessageBox(IDCANCEL));
+    driver.Command(ID_FILE_CLOSE);
+    CHECK(LastSeen(driver, "表.bmp への変更を保存しますか?", "Korvane"));
+    CHECK(shell.document.image != nullptr);
 }

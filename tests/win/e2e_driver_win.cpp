@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <dlgs.h>
 
+#include <cstdio>
 #include <set>
 
 #include "app/main_window_win.h"
@@ -13,6 +14,7 @@ namespace {
 
 constexpr UINT_PTR kDialogTimer = 0x4B56;
 constexpr int kMessageBoxText = 0xFFFF;
+constexpr DWORD kTestTimeLimitMs = 30000;
 
 E2eDriver* gDriver = nullptr;
 std::set<HWND> gHandledDialogs;
@@ -47,6 +49,15 @@ LRESULT CALLBACK GetMessageHook(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// Resource dialogs' statics have the id 0xFFFF as well; a message box also has buttons and
+// none of the controls of our dialogs.
+int IsMessageBox(HWND dialog) {
+    return GetDlgItem(dialog, kMessageBoxText) != nullptr && GetDlgItem(dialog, cmb13) == nullptr &&
+           GetDlgItem(dialog, IDC_NEW_COLOR_MODE) == nullptr &&
+           (GetDlgItem(dialog, IDOK) != nullptr || GetDlgItem(dialog, IDYES) != nullptr ||
+            GetDlgItem(dialog, IDCANCEL) != nullptr);
+}
+
 std::string WindowText(HWND window) {
     char buffer[1024] = {};
     GetWindowTextA(window, buffer, sizeof(buffer));
@@ -74,10 +85,21 @@ HACCEL MainAccelerators() {
     return table;
 }
 
+// A dialog nobody answers would stop the run; no single test may take this long.
+DWORD WINAPI E2eWatchdog(LPVOID event) {
+    if (WaitForSingleObject(static_cast<HANDLE>(event), kTestTimeLimitMs) == WAIT_TIMEOUT) {
+        std::printf("Bail out! an end-to-end test took longer than %lu ms\n", kTestTimeLimitMs);
+        TerminateProcess(GetCurrentProcess(), 98);
+    }
+    return 0;
+}
+
 }  // namespace
 
 E2eDriver::E2eDriver() {
     gDriver = this;
+    finished_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    watchdog_ = CreateThread(nullptr, 0, E2eWatchdog, finished_, 0, nullptr);
     cbtHook_ = SetWindowsHookExA(WH_CBT, CbtHook, nullptr, GetCurrentThreadId());
     messageHook_ = SetWindowsHookExA(WH_GETMESSAGE, GetMessageHook, nullptr, GetCurrentThreadId());
 }
@@ -90,6 +112,10 @@ E2eDriver::~E2eDriver() {
     UnhookWindowsHookEx(messageHook_);
     gDriver = nullptr;
     Drain();
+    SetEvent(finished_);
+    WaitForSingleObject(watchdog_, INFINITE);
+    CloseHandle(watchdog_);
+    CloseHandle(finished_);
 }
 
 HWND E2eDriver::Start() {
@@ -149,13 +175,19 @@ void E2eDriver::Drain() {
 }
 
 void E2eDriver::OnDialog(HWND dialog) {
-    if (!IsWindow(dialog) || gHandledDialogs.count(dialog) != 0) {
+    if (!IsWindow(dialog)) {
+        return;
+    }
+    if (gHandledDialogs.count(dialog) != 0) {
+        // Active again after a box of its own closed, so it is still waiting: end it rather
+        // than hang the run.
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
         return;
     }
     gHandledDialogs.insert(dialog);
     SeenDialog seen;
     seen.caption = WindowText(dialog);
-    if (GetDlgItem(dialog, kMessageBoxText) != nullptr) {
+    if (IsMessageBox(dialog)) {
         seen.text = WindowText(GetDlgItem(dialog, kMessageBoxText));
     }
     seen_.push_back(seen);
@@ -204,7 +236,7 @@ int E2eDriver::IsRadioChecked(int menu, int submenu, int item) const {
 
 DialogAnswer AnswerMessageBox(int buttonId) {
     return [buttonId](HWND dialog) {
-        if (GetDlgItem(dialog, kMessageBoxText) == nullptr || GetDlgItem(dialog, cmb13) != nullptr) {
+        if (!IsMessageBox(dialog)) {
             return 0;
         }
         PostMessageA(dialog, WM_COMMAND, static_cast<WPARAM>(buttonId), 0);

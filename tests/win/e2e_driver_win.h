@@ -62,6 +62,8 @@ class E2eDriver {
     HWND window_ = nullptr;
     HHOOK cbtHook_ = nullptr;
     HHOOK messageHook_ = nullptr;
+    HANDLE finished_ = nullptr;
+    HANDLE watchdog_ = nullptr;
     std::vector<DialogAnswer> answers_;
     std::vector<SeenDialog> seen_;
 };

@@ -1,0 +1,250 @@
+#include "app/document_commands.h"
+
+#include <cstdio>
+#include <cstring>
+#include <new>
+
+#include "app/path_split.h"
+#include "model/file_io.h"
+#include "resources/menu_positions.h"
+#include "resources/resource.h"
+
+namespace {
+
+constexpr char kSavePromptFormat[] = "%s%s への変更を保存しますか?";
+constexpr char kFileMissingText[] = "The file doesn't exist!";
+constexpr char kLoadErrorText[] = "Loading error!";
+constexpr char kCreateErrorText[] = "Creating error!";
+constexpr char kSaveErrorText[] = "Saving error!";
+constexpr char kTitleFormat[] = "%s - [%s%s]";
+constexpr char kChangedTitleFormat[] = "%s - [%s%s *]";
+
+// The product name's length plus 527 bytes holds a title with two 255-byte parts.
+constexpr int kTitleBytes = sizeof(kProductName) - 1 + 527;
+constexpr int kPromptBytes = 542;
+
+void ShowError(Shell& shell, const char* text, const char* caption) {
+    shell.system.ShowMessage(text, caption, MessageStyle::kError);
+}
+
+void SetImageMenuItems(Shell& shell, int enabled) {
+    WindowSystem& ws = shell.system;
+    ws.EnableMenuItem(kMenuFile, kFileClose, enabled);
+    ws.EnableMenuItem(kMenuFile, kFileSave, enabled);
+    ws.EnableMenuItem(kMenuFile, kFileSaveAs, enabled);
+    ws.EnableMenuItem(kMenuWindow, kWindowFitImage, enabled);
+    ws.EnableMenuItem(kMenuWindow, kWindowKeepAspect, enabled);
+}
+
+void CloseEditorIfOpen(Shell& shell) {
+    if (shell.system.IsEditorOpen()) {
+        shell.system.CloseEditor();
+    }
+}
+
+// The editor edits the old image's table, so it goes before that image does.
+void ReplaceImage(Shell& shell, BitmapImage* fresh) {
+    CloseEditorIfOpen(shell);
+    delete shell.document.image;
+    shell.document.image = fresh;
+}
+
+}  // namespace
+
+Answer confirmDiscard(Shell& shell) {
+    Document& document = shell.document;
+    if (!NeedsSavePrompt(document)) {
+        return Answer::kNoQuestion;
+    }
+    PathParts parts;
+    SplitPath(document.path, parts);
+    char prompt[kPromptBytes];
+    std::snprintf(prompt, sizeof(prompt), kSavePromptFormat, parts.name, parts.extension);
+    Answer answer = shell.system.ShowMessage(prompt, kProductName, MessageStyle::kSavePrompt);
+    switch (answer) {
+        case Answer::kYes:
+            shell.system.SendCommand(ID_FILE_SAVE);
+            // A failed write or a cancelled save dialog leaves the document needing the
+            // prompt; dropping it then would lose the changes the user asked to keep.
+            return NeedsSavePrompt(document) ? Answer::kCancel : Answer::kYes;
+        case Answer::kNo:
+            document.dirty = 0;
+            return Answer::kNo;
+        default:
+            return Answer::kCancel;
+    }
+}
+
+void updateTitle(Shell& shell, const char* path, int mark) {
+    PathParts parts;
+    SplitPath(path, parts);
+    char title[kTitleBytes];
+    std::snprintf(title, sizeof(title), mark ? kChangedTitleFormat : kTitleFormat, kProductName, parts.name,
+                  parts.extension);
+    shell.system.SetTitle(title);
+}
+
+int chooseOpenPath(Shell& shell, char* path) {
+    path[0] = '\0';
+    return shell.system.ChooseOpenPath(path);
+}
+
+int chooseSavePath(Shell& shell, char* path) {
+    path[0] = '\0';
+    return shell.system.ChooseSavePath(path);
+}
+
+void RefreshReport(Shell& shell) {
+    const Settings& s = shell.settings;
+    ReportOptions options{s.TextOption, s.Notation, s.ViewData};
+    const char* text = shell.report.Refresh(shell.document.image, shell.document.path, options);
+    if (text != nullptr) {
+        shell.system.SetReportText(text);
+    }
+}
+
+void adoptImage(Shell& shell, const char* newPath) {
+    Document& document = shell.document;
+    document.image->GetColorTable(document.snapshot);
+    CopyPath(document.path, newPath);
+    updateTitle(shell, document.path, 0);
+    SetImageMenuItems(shell, 1);
+    shell.system.EnableMenuItem(kMenuView, kViewEditColorTable, document.image->GetColorCount() > 0);
+    shell.report.EmptyBoth();
+    if (shell.settings.ViewData == 1) {
+        shell.system.Repaint();
+    } else {
+        RefreshReport(shell);
+    }
+    CloseEditorIfOpen(shell);
+}
+
+void OnFileOpen(Shell& shell) {
+    if (confirmDiscard(shell) == Answer::kCancel) {
+        return;
+    }
+    char chosen[kPathBytes];
+    if (!chooseOpenPath(shell, chosen)) {
+        return;
+    }
+    if (!PathExists(chosen)) {
+        ShowError(shell, kFileMissingText, kProductName);
+        return;
+    }
+    // A fresh image, so that a file that fails to load leaves the current one untouched.
+    BitmapImage* fresh = new (std::nothrow) BitmapImage;
+    int loaded = 0;
+    if (fresh != nullptr) {
+        DeviceContext dc = shell.system.CreateMemoryContext();
+        loaded = fresh->Load(dc, chosen);
+        shell.system.DeleteMemoryContext(dc);
+    }
+    if (!loaded) {
+        delete fresh;
+        ShowError(shell, kLoadErrorText, chosen);
+        return;
+    }
+    ReplaceImage(shell, fresh);
+    adoptImage(shell, chosen);
+}
+
+void OnFileNew(Shell& shell) {
+    if (confirmDiscard(shell) == Answer::kCancel) {
+        return;
+    }
+    NewImageSettings& values = shell.newImage;
+    if (!shell.system.ShowNewImageDialog(values)) {
+        return;
+    }
+    BitmapImage* fresh = new (std::nothrow) BitmapImage;
+    int created = 0;
+    if (fresh != nullptr) {
+        DeviceContext dc = shell.system.CreateMemoryContext();
+        // The typed numbers go on unchanged; the image decides which sizes it accepts.
+        created = fresh->Create(dc, static_cast<int32_t>(values.width), static_cast<int32_t>(values.height),
+                                ColorModeBitsPerPixel(values.modeIndex), values.entryCount);
+        shell.system.DeleteMemoryContext(dc);
+    }
+    if (!created) {
+        delete fresh;
+        ShowError(shell, kCreateErrorText, kProductName);
+        return;
+    }
+    ReplaceImage(shell, fresh);
+    adoptImage(shell, kNewImagePath);
+}
+
+void OnFileClose(Shell& shell) {
+    if (confirmDiscard(shell) == Answer::kCancel) {
+        return;
+    }
+    Document& document = shell.document;
+    CloseEditorIfOpen(shell);
+    document.dirty = 0;
+    document.path[0] = '\0';
+    shell.report.EmptyBoth();
+    document.snapshot.Clear();
+    shell.system.SetTitle(kProductName);
+    shell.system.SetReportText("");
+    delete document.image;
+    document.image = nullptr;
+    SetImageMenuItems(shell, 0);
+    shell.system.EnableMenuItem(kMenuView, kViewEditColorTable, 0);
+    if (shell.settings.ViewData == 1) {
+        shell.system.Repaint();
+    }
+}
+
+void OnFileSave(Shell& shell) {
+    Document& document = shell.document;
+    if (document.image == nullptr) {
+        return;
+    }
+    if (std::strcmp(document.path, kNewImagePath) == 0) {
+        shell.system.SendCommand(ID_FILE_SAVE_AS);
+        return;
+    }
+    if (document.dirty == 0) {
+        return;
+    }
+    if (!document.image->Save(document.path, 1)) {
+        ShowError(shell, kSaveErrorText, kProductName);
+        return;
+    }
+    updateTitle(shell, document.path, 0);
+    document.dirty = 0;
+}
+
+void OnFileSaveAs(Shell& shell) {
+    Document& document = shell.document;
+    if (document.image == nullptr) {
+        return;
+    }
+    char chosen[kPathBytes];
+    if (!chooseSavePath(shell, chosen)) {
+        return;
+    }
+    char previousPath[kPathBytes];
+    CopyPath(previousPath, document.path);
+    int32_t previousDirty = document.dirty;
+    CopyPath(document.path, chosen);
+    // Dirty first, so that Save writes even a clean document under the new name.
+    document.dirty = 1;
+    shell.system.SendCommand(ID_FILE_SAVE);
+    if (document.dirty != 0) {
+        // The write failed: the document keeps the name it still has on disk.
+        CopyPath(document.path, previousPath);
+        document.dirty = previousDirty;
+    }
+}
+
+void OnFileExit(Shell& shell) {
+    if (confirmDiscard(shell) == Answer::kCancel) {
+        return;
+    }
+    shell.system.DestroyMainWindow();
+}
+
+void OnHelpAbout(Shell& shell) {
+    shell.system.ShowAbout();
+}

@@ -1,0 +1,26 @@
+// The document commands of the main window (New, Open, Close, Save, Save as, Exit, About) and
+// the operations other parts share: the discard check, the title, the file choice.
+#pragma once
+
+#include "app/shell.h"
+
+// Asks whether to save when the document needs it. Yes counts only when the save it starts
+// succeeds; otherwise the answer is Cancel and the document stays as it was.
+Answer confirmDiscard(Shell& shell);
+// "Korvane - [name.ext]", with " *" before the bracket when mark is set.
+void updateTitle(Shell& shell, const char* path, int mark);
+// Fill path (kPathBytes) and return 1 when the user confirms a file.
+int chooseOpenPath(Shell& shell, char* path);
+int chooseSavePath(Shell& shell, char* path);
+// The common end of a successful Open or New, once the document holds its new image.
+void adoptImage(Shell& shell, const char* newPath);
+// Shows the report of the current image when the text view is active.
+void RefreshReport(Shell& shell);
+
+void OnFileNew(Shell& shell);
+void OnFileOpen(Shell& shell);
+void OnFileClose(Shell& shell);
+void OnFileSave(Shell& shell);
+void OnFileSaveAs(Shell& shell);
+void OnFileExit(Shell& shell);
+void OnHelpAbout(Shell& shell);

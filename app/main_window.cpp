@@ -1,0 +1,102 @@
+#include "app/main_window.h"
+
+#include "app/document_commands.h"
+#include "app/view_commands.h"
+#include "resources/menu_positions.h"
+#include "resources/resource.h"
+
+void StartupCommands(const Settings& settings, int commands[kStartupCommandCount]) {
+    commands[0] = settings.Notation ? ID_NOTATION_HEX : ID_NOTATION_DEC;
+    commands[1] = settings.BgColor ? ID_BG_WHITE : ID_BG_BLACK;
+    commands[2] = settings.TextOption ? ID_TEXT_MEMBERS : ID_TEXT_SUMMARY;
+    commands[3] = settings.ImageOption ? ID_IMAGE_FIT_WINDOW : ID_IMAGE_ACTUAL_SIZE;
+    commands[4] = settings.ViewData ? ID_VIEW_IMAGE : ID_VIEW_HEADER;
+}
+
+// Posted, so they run from the loop once the window is shown.
+void OnCreate(Shell& shell) {
+    int commands[kStartupCommandCount];
+    StartupCommands(shell.settings, commands);
+    for (int command : commands) {
+        shell.system.PostCommand(command);
+    }
+}
+
+void OnMove(Shell& shell) {
+    if (!shell.system.IsMaximized() && !shell.system.IsMinimized()) {
+        shell.system.GetWindowRect(shell.settings.windowInfo);
+    }
+}
+
+void OnSize(Shell& shell, int kind, int width, int height) {
+    if (shell.settings.ViewData == 0 && kind != kSizeMinimized) {
+        shell.system.MoveReport(width, height);
+    }
+    if (kind == kSizeRestored) {
+        shell.system.GetWindowRect(shell.settings.windowInfo);
+        if (shell.document.image != nullptr) {
+            shell.system.EnableMenuItem(kMenuWindow, kWindowFitImage, 1);
+            shell.system.EnableMenuItem(kMenuWindow, kWindowKeepAspect, 1);
+        }
+    } else if (kind == kSizeMaximized) {
+        shell.system.EnableMenuItem(kMenuWindow, kWindowFitImage, 0);
+        shell.system.EnableMenuItem(kMenuWindow, kWindowKeepAspect, 0);
+    }
+}
+
+void OnClose(Shell& shell) {
+    if (confirmDiscard(shell) != Answer::kCancel) {
+        shell.system.DestroyMainWindow();
+    }
+}
+
+void OnDestroy(Shell& shell) {
+    delete shell.document.image;
+    shell.document.image = nullptr;
+    if (shell.system.IsEditorOpen()) {
+        shell.system.CloseEditor();
+    }
+    shell.mainWindowDestroyed = 1;
+    shell.system.PostQuit();
+}
+
+namespace {
+
+struct CommandEntry {
+    int command;
+    void (*run)(Shell& shell);
+};
+
+constexpr CommandEntry kCommands[] = {
+    {ID_FILE_NEW, OnFileNew},
+    {ID_FILE_OPEN, OnFileOpen},
+    {ID_FILE_CLOSE, OnFileClose},
+    {ID_FILE_SAVE, OnFileSave},
+    {ID_FILE_SAVE_AS, OnFileSaveAs},
+    {ID_FILE_EXIT, OnFileExit},
+    {ID_HELP_ABOUT, OnHelpAbout},
+    {ID_VIEW_HEADER, OnViewHeader},
+    {ID_VIEW_IMAGE, OnViewImage},
+    {ID_TEXT_SUMMARY, OnTextSummary},
+    {ID_TEXT_MEMBERS, OnTextMembers},
+    {ID_NOTATION_DEC, [](Shell& shell) { OnNotation(shell, 0); }},
+    {ID_NOTATION_HEX, [](Shell& shell) { OnNotation(shell, 1); }},
+    {ID_IMAGE_ACTUAL_SIZE, [](Shell& shell) { OnImageOption(shell, 0); }},
+    {ID_IMAGE_FIT_WINDOW, [](Shell& shell) { OnImageOption(shell, 1); }},
+    {ID_BG_BLACK, [](Shell& shell) { OnBackground(shell, 0); }},
+    {ID_BG_WHITE, [](Shell& shell) { OnBackground(shell, 1); }},
+    {ID_VIEW_REDRAW, OnViewRedraw},
+    {ID_EDIT_SELECT_ALL, OnEditSelectAll},
+};
+
+}  // namespace
+
+int DispatchCommand(Shell& shell, int command) {
+    for (const CommandEntry& entry : kCommands) {
+        if (entry.command == command) {
+            entry.run(shell);
+            return 1;
+        }
+    }
+    return 0;
+}

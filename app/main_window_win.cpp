@@ -1,0 +1,237 @@
+#include "app/main_window_win.h"
+
+#include <optional>
+
+#include "app/main_window.h"
+#include "app/settings_store.h"
+#include "app/view_commands.h"
+#include "app/win32_window_system_win.h"
+#include "resources/resource.h"
+
+namespace {
+
+constexpr char kClassName[] = "Korvane";
+constexpr char kTextViewFace[] = "ＭＳ ゴシック";
+
+HINSTANCE gInstance = nullptr;
+HWND gMainWindow = nullptr;
+HFONT gTextViewFont = nullptr;
+Win32WindowSystem gWindowSystem;
+// Made anew by CreateMainWindow, so each main window starts with a fresh shell.
+std::optional<Shell> gShellState;
+Shell* gShell = nullptr;
+
+void ResetShell() {
+    gShellState.emplace(gWindowSystem, gSettings);
+    gShell = &*gShellState;
+}
+
+void CreateTextView(HWND window) {
+    HICON small = static_cast<HICON>(LoadImageA(gInstance, MAKEINTRESOURCEA(IDI_SMALL), IMAGE_ICON, 16, 16, 0));
+    SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    RECT client;
+    GetClientRect(window, &client);
+    HWND view = CreateWindowExA(
+        0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_READONLY | ES_MULTILINE, 0, 0, client.right,
+        client.bottom, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_TEXT_VIEW)), gInstance, nullptr);
+    // One font for the life of the process.
+    if (gTextViewFont == nullptr) {
+        gTextViewFont = CreateFontA(12, 6, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                                    OUT_CHARACTER_PRECIS, 0, 0, 0, kTextViewFace);
+    }
+    SendMessageA(view, WM_SETFONT, reinterpret_cast<WPARAM>(gTextViewFont), FALSE);
+}
+
+void PaintImageView(HWND window) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    const Settings& settings = gShell->settings;
+    const BitmapImage* image = gShell->document.image;
+    if (settings.ViewData != 0) {
+        RECT client;
+        GetClientRect(window, &client);
+        if (settings.ImageOption == 1 && image != nullptr) {
+            int32_t width = 0;
+            int32_t height = 0;
+            image->GetSize(&width, &height);
+            HDC memory = CreateCompatibleDC(dc);
+            HGDIOBJ previous = SelectObject(memory, reinterpret_cast<HGDIOBJ>(image->GetSurface()));
+            StretchBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, width, height, SRCCOPY);
+            SelectObject(memory, previous);
+            DeleteDC(memory);
+        } else {
+            if (settings.BgColor == 0) {
+                FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+            }
+            if (image != nullptr) {
+                image->Draw(dc, 0, 0);
+            }
+        }
+    }
+    EndPaint(window, &ps);
+}
+
+void RunMainCommand(HWND window, int command) {
+    if (DispatchCommand(*gShell, command)) {
+        return;
+    }
+    if (command == ID_EDIT_DELETE_SETTINGS) {
+        RunDeleteSettingsCommand(window);
+    }
+}
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_NCCREATE:
+            // Commands posted during creation need the handle before CreateWindowExA returns.
+            gMainWindow = window;
+            gWindowSystem.SetMainWindow(window);
+            break;
+        case WM_CREATE:
+            CreateTextView(window);
+            OnCreate(*gShell);
+            return 0;
+        case WM_DESTROY:
+            OnDestroy(*gShell);
+            gMainWindow = nullptr;
+            return 0;
+        case WM_MOVE:
+            OnMove(*gShell);
+            return 0;
+        case WM_SIZE:
+            OnSize(*gShell, static_cast<int>(wParam), LOWORD(lParam), HIWORD(lParam));
+            return 0;
+        case WM_CLOSE:
+            OnClose(*gShell);
+            return 0;
+        case WM_PAINT:
+            PaintImageView(window);
+            return 0;
+        case WM_KEYDOWN:
+            OnKeyDown(*gShell, static_cast<unsigned>(wParam));
+            return 0;
+        case WM_COMMAND:
+            RunMainCommand(window, LOWORD(wParam));
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+struct WorkAreas {
+    WindowRect areas[16];
+    int count = 0;
+};
+
+BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+    auto* collected = reinterpret_cast<WorkAreas*>(data);
+    MONITORINFO info;
+    info.cbSize = sizeof(info);
+    if (collected->count < 16 && GetMonitorInfoA(monitor, &info)) {
+        WindowRect& area = collected->areas[collected->count++];
+        area.left = info.rcWork.left;
+        area.top = info.rcWork.top;
+        area.right = info.rcWork.right;
+        area.bottom = info.rcWork.bottom;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+Shell& TheShell() {
+    if (gShell == nullptr) {
+        ResetShell();
+    }
+    return *gShell;
+}
+
+HWND MainWindow() {
+    return gMainWindow;
+}
+
+HINSTANCE ProgramInstance() {
+    return gInstance;
+}
+
+void FitWindowRectToMonitors(WindowRect& rect) {
+    WorkAreas collected;
+    EnumDisplayMonitors(nullptr, nullptr, CollectWorkArea, reinterpret_cast<LPARAM>(&collected));
+    FitRectToArea(rect, collected.areas, collected.count);
+}
+
+int RegisterMainClass(HINSTANCE instance) {
+    gInstance = instance;
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof(wc);
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = MainWindowProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_MAIN));
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
+    wc.lpszClassName = kClassName;
+    wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_SMALL), IMAGE_ICON, 16, 16, 0));
+    return RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+HWND CreateMainWindow(HINSTANCE instance) {
+    gInstance = instance;
+    ResetShell();
+    const WindowRect& r = gSettings.windowInfo;
+    HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, kClassName, kProductName, WS_OVERLAPPEDWINDOW, r.left, r.top,
+                                  r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance, nullptr);
+    if (window == nullptr) {
+        gMainWindow = nullptr;
+    }
+    return window;
+}
+
+HWND StartMainWindow(HINSTANCE instance, int showCommand) {
+    loadSettings();
+    FitWindowRectToMonitors(gSettings.windowInfo);
+    if (!RegisterMainClass(instance)) {
+        return nullptr;
+    }
+    HWND window = CreateMainWindow(instance);
+    if (window != nullptr) {
+        ShowWindow(window, showCommand);
+    }
+    return window;
+}
+
+int RunMessageLoop(HWND window, HACCEL accelerators) {
+    MSG msg;
+    for (;;) {
+        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got == 0) {
+            return 0;
+        }
+        if (got == -1) {
+            return -1;
+        }
+        if (!TranslateAcceleratorA(window, accelerators, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+}
+
+void FinishKorvane() {
+    if (!gSettingsDeleted) {
+        saveSettings();
+    }
+}
+
+int RunKorvane(HINSTANCE instance, int showCommand) {
+    HWND window = StartMainWindow(instance, showCommand);
+    if (window == nullptr) {
+        return 0;  // no window: a loop would wait for messages forever
+    }
+    HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_MAIN_ACCEL));
+    RunMessageLoop(window, accelerators);
+    FinishKorvane();
+    return 0;
+}

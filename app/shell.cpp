@@ -1,0 +1,6 @@
+#include "app/shell.h"
+
+#include "model/file_io.h"
+
+Shell::Shell(WindowSystem& windowSystem, Settings& settingsRecord)
+    : system(windowSystem), settings(settingsRecord), report(QueryFileSize) {}

@@ -1,0 +1,22 @@
+// The shell's state for the life of the process: the document, the new-image values, the
+// report caches and the window system they act through.
+#pragma once
+
+#include <cstdint>
+
+#include "app/document.h"
+#include "app/settings.h"
+#include "app/window_system.h"
+#include "views/header_report.h"
+
+struct Shell {
+    Shell(WindowSystem& windowSystem, Settings& settingsRecord);
+
+    WindowSystem& system;
+    Settings& settings;
+    Document document;
+    NewImageSettings newImage;
+    HeaderReport report;
+    // Set when the main window is destroyed; a nested message loop reads it to end the program.
+    int32_t mainWindowDestroyed = 0;
+};

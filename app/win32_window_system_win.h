@@ -1,0 +1,42 @@
+// The window system of the shell on Win32: every call acts on the main window.
+#pragma once
+
+#include <windows.h>
+
+#include "app/window_system.h"
+
+class Win32WindowSystem : public WindowSystem {
+  public:
+    void SetMainWindow(HWND window) { window_ = window; }
+
+    Answer ShowMessage(const char* text, const char* caption, MessageStyle style) override;
+    int ChooseOpenPath(char* path) override;
+    int ChooseSavePath(char* path) override;
+    int ShowNewImageDialog(NewImageSettings& values) override;
+    void ShowAbout() override;
+    void SetTitle(const char* title) override;
+    void EnableMenuItem(int menu, int item, int enabled) override;
+    void CheckMenuRadio(int menu, int submenu, int first, int last, int checked) override;
+    void SetReportText(const char* text) override;
+    void ShowReport() override;
+    void HideReport() override;
+    void MoveReport(int width, int height) override;
+    void SelectAllReport() override;
+    void Repaint() override;
+    void PostCommand(int command) override;
+    void SendCommand(int command) override;
+    void DestroyMainWindow() override;
+    void PostQuit() override;
+    int IsMaximized() override;
+    int IsMinimized() override;
+    void GetWindowRect(WindowRect& rect) override;
+    int IsEditorOpen() override;
+    void CloseEditor() override;
+    DeviceContext CreateMemoryContext() override;
+    void DeleteMemoryContext(DeviceContext dc) override;
+
+  private:
+    HWND Report() const;
+
+    HWND window_ = nullptr;
+};
