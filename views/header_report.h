@@ -15,7 +15,7 @@ struct ReportOptions {
 };
 
 class HeaderReport {
-public:
+  public:
     // Size of the file at path, or -1; replaceable so tests can count queries.
     using FileSizeQuery = int64_t (*)(const char* path);
 
@@ -34,7 +34,7 @@ public:
     const PlainString& SummaryCache() const { return summary_; }
     const PlainString& MemberListCache() const { return memberList_; }
 
-private:
+  private:
     FileSizeQuery querySize_;
     PlainString summary_;
     PlainString memberList_;

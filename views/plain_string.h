@@ -5,7 +5,7 @@
 #include <cstdint>
 
 class PlainString {
-public:
+  public:
     PlainString() = default;
     ~PlainString();
     PlainString(const PlainString& other);
@@ -23,7 +23,7 @@ public:
     char* Data() { return data_; }
     const char* Data() const { return data_; }
 
-private:
+  private:
     int32_t length_ = 0;
     char* data_ = nullptr;
 };
