@@ -5,6 +5,22 @@
 
 #include "views/plain_string.h"
 
+namespace {
+
+TextBuilderHeap gHeap = {
+    [](uint32_t size) { return calloc(size, 1); },
+    [](void* block, uint32_t size) { return realloc(block, size); },
+    [](void* block) { free(block); },
+};
+
+}  // namespace
+
+TextBuilderHeap SetTextBuilderHeap(const TextBuilderHeap& heap) {
+    TextBuilderHeap previous = gHeap;
+    gHeap = heap;
+    return previous;
+}
+
 TextBuilder::~TextBuilder() {
     Release();
 }
@@ -15,12 +31,12 @@ int TextBuilder::Allocate(uint32_t capacity) {
     }
     char* block;
     if (buffer_) {
-        block = static_cast<char*>(realloc(buffer_, capacity));
+        block = static_cast<char*>(gHeap.resize(buffer_, capacity));
         if (block && capacity > capacity_) {
             memset(block + capacity_, 0, capacity - capacity_);
         }
     } else {
-        block = static_cast<char*>(calloc(capacity, 1));
+        block = static_cast<char*>(gHeap.allocateZeroed(capacity));
     }
     if (!block) {
         // Without its block the builder refuses every append until the next allocate.
@@ -76,7 +92,9 @@ void TextBuilder::CopyInto(PlainString& target) const {
 }
 
 void TextBuilder::Release() {
-    free(buffer_);
+    if (buffer_) {
+        gHeap.release(buffer_);
+    }
     buffer_ = nullptr;
     capacity_ = 0;
     length_ = 0;

@@ -7,6 +7,16 @@
 
 class PlainString;
 
+// Where builders take their zero-filled blocks from: chosen once at start-up, before any
+// builder exists (the C library's heap unless replaced). Either call may return none.
+struct TextBuilderHeap {
+    void* (*allocateZeroed)(uint32_t size);
+    void* (*resize)(void* block, uint32_t size);  // the bytes it gains need not be zero
+    void (*release)(void* block);
+};
+// Installs heap and returns the one it replaces.
+TextBuilderHeap SetTextBuilderHeap(const TextBuilderHeap& heap);
+
 class TextBuilder {
   public:
     TextBuilder() = default;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <string>
 
 #include "views/plain_string.h"
@@ -65,6 +67,23 @@ TEST(TextBuilderTest, RefusesWithoutBlockOrText) {
     EXPECT_EQ(builder.Append("a", 0), 0);
     EXPECT_EQ(builder.AppendLineBreak(), 0);
     builder.Release();  // twice is harmless
+}
+
+// A heap that has nothing left: allocate says so instead of claiming success.
+TEST(TextBuilderTest, AllocateFailsWhenTheHeapHasNoBlock) {
+    TextBuilder builder;
+    ASSERT_EQ(builder.Allocate(8), 1);
+    ASSERT_EQ(builder.Append("abc", 0), 1);
+    TextBuilderHeap empty = {[](uint32_t) -> void* { return nullptr; },
+                             [](void*, uint32_t) -> void* { return nullptr; }, [](void* block) { free(block); }};
+    TextBuilderHeap previous = SetTextBuilderHeap(empty);
+    EXPECT_EQ(builder.Allocate(64), 0);  // resizing the block it had
+    EXPECT_EQ(builder.Text(), nullptr);
+    EXPECT_EQ(builder.Append("a", 0), 0);
+    TextBuilder fresh;
+    EXPECT_EQ(fresh.Allocate(16), 0);
+    SetTextBuilderHeap(previous);
+    EXPECT_EQ(fresh.Allocate(16), 1);
 }
 
 TEST(TextBuilderTest, AllocateAgainResizesAndEmptiesText) {
