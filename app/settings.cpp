@@ -143,8 +143,10 @@ int IsValidColorGrid(const ColorGridSettings& grid) {
            InRange(grid.rows, 0, 30);
 }
 
+// The window is made from width = right - left and height = bottom - top as 32-bit ints, so a
+// size beyond INT32_MAX would wrap to a negative one.
 int HasPositiveSize(const WindowRect& rect) {
-    return Width(rect) > 0 && Height(rect) > 0;
+    return Width(rect) > 0 && Height(rect) > 0 && Width(rect) <= INT32_MAX && Height(rect) <= INT32_MAX;
 }
 
 int FitRectToArea(WindowRect& rect, const WindowRect* workAreas, int count) {

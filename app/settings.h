@@ -54,7 +54,7 @@ int DecodeOption(const uint8_t* bytes, uint32_t byteCount, uint32_t* option);
 // 1 when every field lies in the range the options dialog allows (margin and gap 0..100).
 int IsValidColorGrid(const ColorGridSettings& grid);
 
-// 1 when the rectangle has a positive width and height.
+// 1 when the rectangle has a positive width and height, each fitting a 32-bit int.
 int HasPositiveSize(const WindowRect& rect);
 
 // Moves a rectangle that overlaps none of the work areas onto the nearest one, keeping its

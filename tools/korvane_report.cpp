@@ -2,6 +2,7 @@
 // shows it (code page 932, CR LF), or converted to UTF-8 for today's terminals.
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "model/bitmap_image.h"
 #include "tools/console_output.h"
@@ -13,15 +14,48 @@ namespace {
 
 constexpr int kExitLoadFailed = 1;
 constexpr int kExitUsage = 2;
+constexpr int kExitOutputFailed = 3;
+constexpr char kPathLineStart[] = "    -- FileName --\r\n ";
 
 int Usage() {
     fputs(
         "usage: korvane-report [--members] [--hex] [--utf8] FILE.bmp\n"
         "  --members  list the header members instead of the summary\n"
         "  --hex      list the header members in hexadecimal (implies --members)\n"
-        "  --utf8     write UTF-8 instead of code page 932\n",
+        "  --utf8     write UTF-8 instead of code page 932\n"
+        "exit status: 0 printed, 1 the file cannot be read as a bitmap, 2 bad usage,\n"
+        "3 the report cannot be converted or written\n",
         stderr);
     return kExitUsage;
+}
+
+int AppendUtf8(const char* cp932, size_t length, std::string& out) {
+    PlainString converted;
+    if (length > 0 && !Cp932ToUtf8(cp932, static_cast<int32_t>(length), converted)) {
+        return 0;
+    }
+    out.append(converted.Data() ? converted.Data() : "", static_cast<size_t>(converted.Length()));
+    return 1;
+}
+
+// The report's own text is code page 932; the path in it is taken over as it was given where
+// the command line is not code page 932, so a UTF-8 file name comes out as it went in.
+int ReportToUtf8(const char* text, const char* path, std::string& out) {
+    size_t length = strlen(text);
+    const char* pathLine = strstr(text, kPathLineStart);
+    if (kCommandLineIsCp932 || pathLine == nullptr) {
+        return AppendUtf8(text, length, out);
+    }
+    size_t pathStart = static_cast<size_t>(pathLine - text) + strlen(kPathLineStart);
+    size_t pathEnd = pathStart + strlen(path);
+    if (pathEnd > length || strncmp(text + pathStart, path, strlen(path)) != 0) {
+        return AppendUtf8(text, length, out);
+    }
+    if (!AppendUtf8(text, pathStart, out)) {
+        return 0;
+    }
+    out.append(path);
+    return AppendUtf8(text + pathEnd, length - pathEnd, out);
 }
 
 }  // namespace
@@ -66,19 +100,20 @@ int main(int argc, char** argv) {
 
     HeaderReport report;
     const char* text = report.Refresh(&image, path, options);
-    size_t length = text ? strlen(text) : 0;
-    PlainString converted;
-    if (utf8 && length > 0) {
-        if (!Cp932ToUtf8(text, static_cast<int32_t>(length), converted)) {
+    text = text ? text : "";
+    size_t length = strlen(text);
+    std::string converted;
+    if (utf8) {
+        if (!ReportToUtf8(text, path, converted)) {
             fprintf(stderr, "korvane-report: the report could not be converted to UTF-8\n");
-            return kExitLoadFailed;
+            return kExitOutputFailed;
         }
-        text = converted.Data();
-        length = static_cast<size_t>(converted.Length());
+        text = converted.c_str();
+        length = converted.size();
     }
-    if (!WriteStdout(text ? text : "", length)) {
+    if (!WriteStdout(text, length)) {
         fprintf(stderr, "korvane-report: cannot write the report\n");
-        return kExitLoadFailed;
+        return kExitOutputFailed;
     }
     return 0;
 }

@@ -9,3 +9,7 @@ class PlainString;
 // Replaces out with the UTF-8 form of length bytes of CP932 text. 1 on success; 0 on bytes
 // that are not CP932 or when memory is short (out is then empty).
 int Cp932ToUtf8(const char* text, int32_t length, PlainString& out);
+
+// 1 where file names given on the command line arrive in code page 932 like the report
+// (Windows); 0 where they already are in the terminal's own encoding.
+extern const int kCommandLineIsCp932;

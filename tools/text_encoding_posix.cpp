@@ -5,6 +5,8 @@
 #include "model/checked_size.h"
 #include "views/plain_string.h"
 
+const int kCommandLineIsCp932 = 0;
+
 int Cp932ToUtf8(const char* text, int32_t length, PlainString& out) {
     out.Release();
     if (length <= 0) {

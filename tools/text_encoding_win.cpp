@@ -7,6 +7,8 @@
 
 #include "views/plain_string.h"
 
+const int kCommandLineIsCp932 = 1;
+
 namespace {
 constexpr UINT kCodePage932 = 932;
 }

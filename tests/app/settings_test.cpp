@@ -141,11 +141,17 @@ TEST(SettingsWindowInfo, EmptyOrInvertedRectangleFallsBackToDefault) {
     }
 }
 
-TEST(SettingsWindowInfo, ExtremeButPositiveRectangleIsTakenAsRead) {
+// Sizes that do not fit a 32-bit int would wrap to negative ones when the window is made.
+TEST(SettingsWindowInfo, SizeBeyond32BitsFallsBackToTheDefault) {
     WindowRect r;
     std::vector<uint8_t> bytes = Le32s({INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX});
+    EXPECT_EQ(DecodeWindowInfo(bytes.data(), kWindowInfoBytes, &r), 0);
+    ExpectRect(r, 50, 50, 380, 350);
+    bytes = Le32s({-2000000000, 0, 2000000000, 300});
+    EXPECT_EQ(DecodeWindowInfo(bytes.data(), kWindowInfoBytes, &r), 0);
+    ExpectRect(r, 50, 50, 380, 350);
+    bytes = Le32s({-100, -200, INT32_MAX - 100, 300});
     EXPECT_EQ(DecodeWindowInfo(bytes.data(), kWindowInfoBytes, &r), 1);
-    ExpectRect(r, INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX);
 }
 
 TEST(SettingsColorGrid, BoundariesOfEveryRangeAreAccepted) {

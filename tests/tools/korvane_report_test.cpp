@@ -98,6 +98,17 @@ TEST_F(KorvaneReportTest, ConvertsToUtf8) {
     EXPECT_EQ(run.out.find("\x8A\xEE"), std::string::npos);  // no CP932 lead byte of 基 left
 }
 
+// A UTF-8 file name (here with a character code page 932 lacks) comes out as it went in.
+TEST_F(KorvaneReportTest, Utf8KeepsAUtf8FileNameAsGiven) {
+    std::string named = dir_ + u8"/\u00fc\u65e5\u672c.bmp";
+    ASSERT_EQ(rename(bmpPath_.c_str(), named.c_str()), 0);
+    ToolRun run = Tool("--utf8 '" + named + "'");
+    ASSERT_EQ(rename(named.c_str(), bmpPath_.c_str()), 0);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.out.find(u8"    -- FileName --\r\n " + named + "\r\n"), std::string::npos);
+    EXPECT_NE(run.out.find(u8" 幅     : 256 px\r\n"), std::string::npos);
+}
+
 TEST_F(KorvaneReportTest, FileThatIsNoBitmapFails) {
     std::string textPath = dir_ + "/text.bmp";
     FILE* f = fopen(textPath.c_str(), "wb");
