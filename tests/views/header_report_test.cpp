@@ -120,7 +120,14 @@ const char kNewImageSummary[] =
     " カラーテーブル   : 1024 bytes\r\n"
     " 実際の画像ビット : 65536 bytes\r\n";
 
-std::string MemberListOf256x256(const std::string& path) {
+const std::vector<std::string> kDecimalValuesOf256x256 = {"19778", "66614", "0", "0",     "1078", "40", "256", "256",
+                                                          "1",     "8",     "0", "65536", "0",    "0",  "256", "0"};
+const std::vector<std::string> kHexValuesOf256x256 = {"0x4D42", "0x10436", "0x0000", "0x0000", "0x0436", "0x0028",
+                                                      "0x0100", "0x0100",  "0x0001", "0x0008", "0x0000", "0x10000",
+                                                      "0x0000", "0x0000",  "0x0100", "0x0000"};
+
+// The whole member list of the saved 256 x 256 x 8 file, with the given field values.
+std::string MemberListOf256x256(const std::string& path, const std::vector<std::string>& v) {
     return "  ==== Original HeaderInfo ====\r\n"
            "\r\n"
            "    -- FileName --\r\n"
@@ -130,28 +137,15 @@ std::string MemberListOf256x256(const std::string& path) {
            "\r\n"
            "    -- HeaderInformation --\r\n"
            " BITMAPFILEHEADER\r\n"
-           "  .bfType      = 19778\r\n"
-           "  .bfSize      = 66614\r\n"
-           "  .bfReserved1 = 0\r\n"
-           "  .bfReserved2 = 0\r\n"
-           "  .bfOffBits   = 1078\r\n"
-           " BITMAPINFOHEADER\r\n"
-           "  .biSize          = 40\r\n"
-           "  .biWidth         = 256\r\n"
-           "  .biHeight        = 256\r\n"
-           "  .biPlanes        = 1\r\n"
-           "  .biBitCount      = 8\r\n"
-           "  .biCompression   = 0\r\n"
-           "  .biSizeImage     = 65536\r\n"
-           "  .biXPelsPerMeter = 0\r\n"
-           "  .biYPelsPerMeter = 0\r\n"
-           "  .biClrUsed       = 256\r\n"
-           "  .biClrImportant  = 0\r\n";
+           "  .bfType      = " +
+           v[0] + "\r\n  .bfSize      = " + v[1] + "\r\n  .bfReserved1 = " + v[2] + "\r\n  .bfReserved2 = " + v[3] +
+           "\r\n  .bfOffBits   = " + v[4] + "\r\n BITMAPINFOHEADER\r\n  .biSize          = " + v[5] +
+           "\r\n  .biWidth         = " + v[6] + "\r\n  .biHeight        = " + v[7] +
+           "\r\n  .biPlanes        = " + v[8] + "\r\n  .biBitCount      = " + v[9] +
+           "\r\n  .biCompression   = " + v[10] + "\r\n  .biSizeImage     = " + v[11] +
+           "\r\n  .biXPelsPerMeter = " + v[12] + "\r\n  .biYPelsPerMeter = " + v[13] +
+           "\r\n  .biClrUsed       = " + v[14] + "\r\n  .biClrImportant  = " + v[15] + "\r\n";
 }
-
-const std::vector<std::string> kHexValuesOf256x256 = {"0x4D42", "0x10436", "0x0000", "0x0000", "0x0436", "0x0028",
-                                                      "0x0100", "0x0100",  "0x0001", "0x0008", "0x0000", "0x10000",
-                                                      "0x0000", "0x0000",  "0x0100", "0x0000"};
 
 class HeaderReportTest : public ::testing::Test {
   protected:
@@ -215,11 +209,11 @@ TEST_F(HeaderReportTest, SavedFileReportsBothNotations) {
     ASSERT_EQ(loaded.Load(nullptr, path.c_str()), 1);
 
     std::string decimal = Members(loaded, path.c_str(), 0);
-    EXPECT_EQ(decimal, MemberListOf256x256(path));
+    EXPECT_EQ(decimal, MemberListOf256x256(path, kDecimalValuesOf256x256));
     EXPECT_EQ(decimal.size(), 513 + path.size());
 
     std::string hex = Members(loaded, path.c_str(), 1);
-    EXPECT_EQ(FieldValues(hex), kHexValuesOf256x256);
+    EXPECT_EQ(hex, MemberListOf256x256(path, kHexValuesOf256x256));
     EXPECT_EQ(hex.size(), 573 + path.size());
     EXPECT_EQ(Members(loaded, path.c_str(), 7), hex);  // any non-zero notation is hexadecimal
 
@@ -239,14 +233,15 @@ TEST_F(HeaderReportTest, ActualFileSizeComesFromTheFileSystem) {
 
     PlainString summary;
     report.BuildSummary(loaded, path.c_str(), summary);
-    std::vector<std::string> lines = Lines(Text(summary));
-    ASSERT_EQ(lines.size(), 21u);
-    EXPECT_EQ(lines[3], " " + path);
-    EXPECT_EQ(lines[14], " 実際のファイルサイズ           : 66614 bytes");
+    std::string expected = kNewImageSummary;
+    expected.replace(expected.find(" Bitmap\r\n"), 7, " " + path);
+    expected.replace(expected.find(": -1 bytes"), 10, ": 66614 bytes");
+    EXPECT_EQ(Text(summary), expected);
+    EXPECT_EQ(Text(summary).size(), 479 + path.size() - 6 + 3);
 
     ASSERT_EQ(remove(path.c_str()), 0);
     report.BuildSummary(loaded, path.c_str(), summary);
-    lines = Lines(Text(summary));
+    std::vector<std::string> lines = Lines(Text(summary));
     ASSERT_EQ(lines.size(), 21u);
     EXPECT_EQ(lines[14], " 実際のファイルサイズ           : -1 bytes");
 }
@@ -329,7 +324,7 @@ TEST_F(HeaderReportTest, LongestPathGivesCompleteReports) {
     EXPECT_EQ(summary.size(), 479 - 6 + path.size());
     EXPECT_EQ(Lines(summary).size(), 21u);
 
-    EXPECT_EQ(Members(newImage_, path.c_str(), 0), MemberListOf256x256(path));
+    EXPECT_EQ(Members(newImage_, path.c_str(), 0), MemberListOf256x256(path, kDecimalValuesOf256x256));
     std::string hex = Members(newImage_, path.c_str(), 1);
     EXPECT_EQ(hex.size(), 573 + path.size());
     EXPECT_EQ(FieldValues(hex), kHexValuesOf256x256);
@@ -405,12 +400,13 @@ TEST_F(HeaderReportTest, EachFormIsBuiltOnceIntoItsCache) {
 
     shown = report_.Refresh(&newImage_, "Bitmap", {1, 0, 0});
     ASSERT_NE(shown, nullptr);
-    EXPECT_EQ(std::string(shown), MemberListOf256x256("Bitmap"));
+    EXPECT_EQ(std::string(shown), MemberListOf256x256("Bitmap", kDecimalValuesOf256x256));
 
     // A later image or path is not seen until the caches are emptied.
     gQueryResult = 5;
     EXPECT_STREQ(report_.Refresh(&newImage_, "Other", {0, 0, 0}), kNewImageSummary);
-    EXPECT_EQ(std::string(report_.Refresh(&newImage_, "Other", {1, 1, 0})), MemberListOf256x256("Bitmap"));
+    EXPECT_EQ(std::string(report_.Refresh(&newImage_, "Other", {1, 1, 0})),
+              MemberListOf256x256("Bitmap", kDecimalValuesOf256x256));
     EXPECT_EQ(gQueryCount, 1);
 
     report_.EmptyBoth();
