@@ -3,6 +3,8 @@
 #include <cstring>
 #include <new>
 
+#include "model/checked_size.h"
+
 ColorTable::~ColorTable() {
     Clear();
 }
@@ -32,17 +34,24 @@ int ColorTable::SetColor(uint32_t i, uint32_t r, uint32_t g, uint32_t b) {
     return 1;
 }
 
-// A fresh block for n entries, or none when n is 0 or memory is short. The old entries stay
-// until Adopt, so a source that lies inside this table is still readable while copying.
+// A fresh block for n entries, or none when n is 0, 4n does not fit 32 bits or memory is
+// short. The old entries stay until Adopt, so a source that lies inside this table is still
+// readable while copying.
 uint8_t* ColorTable::Allocate(uint32_t n) {
-    return n == 0 ? nullptr : new (std::nothrow) uint8_t[4 * static_cast<size_t>(n)];
+    uint32_t bytes;
+    if (n == 0 || !CheckedMul32(n, 4, &bytes)) {
+        return nullptr;
+    }
+    return new (std::nothrow) uint8_t[bytes];
 }
 
+// Takes fresh as the new contents. Without a block for a non-empty table the old contents stay,
+// so running out of memory never wipes a table the user is working on.
 int ColorTable::Adopt(uint8_t* fresh, uint32_t n) {
-    Clear();
-    if (fresh == nullptr) {
-        return n == 0;
+    if (fresh == nullptr && n != 0) {
+        return 0;
     }
+    Clear();
     entries_ = fresh;
     count_ = n;
     return 1;

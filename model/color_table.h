@@ -23,7 +23,7 @@ class ColorTable {
     // Keeps the low 8 bits of each component; 0 when i is out of range.
     int SetColor(uint32_t i, uint32_t r, uint32_t g, uint32_t b);
 
-    // Each replaces the contents; 0 (and an empty table) when memory cannot be had.
+    // Each replaces the contents; 0, with the contents kept, when memory cannot be had.
     int Assign(const uint8_t* rgb0Entries, uint32_t n);
     int AssignFromRGBQuads(const uint8_t* quads, uint32_t n);
     int CopyFrom(const ColorTable& other);

@@ -1,8 +1,10 @@
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <string>
 
 #include <fcntl.h>
+#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -46,12 +48,13 @@ InputFile::~InputFile() {
 
 int InputFile::Open(const char* path) {
     Close();
-    int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK, opening a FIFO would wait for a writer before the check below.
+    int fd = ::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return 0;
     }
     struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::fcntl(fd, F_SETFL, 0) != 0) {
         ::close(fd);
         return 0;
     }
@@ -101,10 +104,21 @@ int64_t QueryFileSize(const char* path) {
 }
 
 int WriteFileReplacing(const char* path, int overwrite, const WriteChunk* chunks, int chunkCount) {
-    if (!overwrite && PathExists(path)) {
-        return 0;
-    }
     std::string target(path);
+    struct stat existing;
+    bool exists = ::stat(path, &existing) == 0;
+    if (exists) {
+        // A file nobody may write is not replaced, as on Windows; a link is followed, so the
+        // file it names gets the new content and the link stays.
+        if (!overwrite || !S_ISREG(existing.st_mode) || (existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+            return 0;
+        }
+        char resolved[PATH_MAX];
+        if (::realpath(path, resolved) == nullptr) {
+            return 0;
+        }
+        target = resolved;
+    }
     std::string temp;
     int fd = CreateTemporaryBeside(target, &temp);
     if (fd < 0) {
@@ -114,8 +128,16 @@ int WriteFileReplacing(const char* path, int overwrite, const WriteChunk* chunks
     for (int i = 0; ok && i < chunkCount; ++i) {
         ok = WriteAll(fd, chunks[i].data, chunks[i].size);
     }
+    // The new file keeps the permissions of the one it replaces.
+    ok = ok && (!exists || ::fchmod(fd, existing.st_mode & 07777) == 0);
     ok = ok && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
+    if (ok && !overwrite) {
+        // link refuses an existing name, so a file that appeared meanwhile is not replaced.
+        ok = ::link(temp.c_str(), target.c_str()) == 0;
+        ::unlink(temp.c_str());
+        return ok;
+    }
     ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
     if (!ok) {
         ::unlink(temp.c_str());

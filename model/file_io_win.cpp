@@ -40,7 +40,7 @@ size_t FolderLength(const char* path) {
 // Creates a new file in the folder of path that no other writer can be using.
 HANDLE CreateTemporaryBeside(const char* path, char* tempPath) {
     size_t folder = FolderLength(path);
-    if (folder + 16 >= MAX_PATH) {
+    if (folder + sizeof("~kv0000.tmp") > MAX_PATH) {
         return INVALID_HANDLE_VALUE;
     }
     for (DWORD attempt = 0; attempt < 100; ++attempt) {
@@ -52,6 +52,14 @@ HANDLE CreateTemporaryBeside(const char* path, char* tempPath) {
         }
     }
     return INVALID_HANDLE_VALUE;
+}
+
+// An existing target is replaced keeping its attributes and security; a new one is moved in.
+int ReplaceTarget(const char* temp, const char* path) {
+    if (GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES) {
+        return ReplaceFileA(path, temp, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;
+    }
+    return MoveFileExA(temp, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 }  // namespace
@@ -66,8 +74,9 @@ int InputFile::Open(const char* path) {
     if (h == INVALID_HANDLE_VALUE) {
         return 0;
     }
+    // Only files on disk: devices and pipes have no size to check a header against.
     LARGE_INTEGER size;
-    if (!GetFileSizeEx(h, &size)) {
+    if (GetFileType(h) != FILE_TYPE_DISK || !GetFileSizeEx(h, &size)) {
         CloseHandle(h);
         return 0;
     }
@@ -131,7 +140,11 @@ int WriteFileReplacing(const char* path, int overwrite, const WriteChunk* chunks
     }
     ok = ok && FlushFileBuffers(file);
     ok = CloseHandle(file) && ok;
-    ok = ok && MoveFileExA(temp, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (ok) {
+        ok = overwrite ? ReplaceTarget(temp, path)
+                       // Without REPLACE_EXISTING, a file that appeared meanwhile is not replaced.
+                       : MoveFileExA(temp, path, MOVEFILE_WRITE_THROUGH);
+    }
     if (!ok) {
         DeleteFileA(temp);
     }

@@ -1,5 +1,5 @@
 // The drawable surface behind a BitmapImage: a GDI DIB section on Windows (surface_win.cpp),
-// heap memory with an RGB canvas as drawing target elsewhere (surface_memory.cpp). Either way
+// heap memory with an RGB canvas as drawing target elsewhere (surface_portable_posix.cpp). Either way
 // the pixel memory has the file's layout and indexed colours are fixed when it is made.
 #pragma once
 

@@ -1,6 +1,10 @@
 // The surface is a GDI DIB section; the opaque Surface pointer is its HBITMAP.
 #include "model/surface_win.h"
 
+#include <cstring>
+#include <memory>
+#include <new>
+
 #include "model/bmp_format.h"
 
 Surface* CreateSurface(DeviceContext dc, const uint8_t* info, uint32_t infoSize, uint8_t** bits) {
@@ -8,9 +12,17 @@ Surface* CreateSurface(DeviceContext dc, const uint8_t* info, uint32_t infoSize,
     if (infoSize < kInfoHeaderSize) {
         return nullptr;
     }
+    // GDI refuses a biPlanes other than 1, a field the format keeps but never uses: the surface
+    // is made from a copy that says 1, and the image's own header stays as read.
+    std::unique_ptr<uint8_t[]> header(new (std::nothrow) uint8_t[infoSize]);
+    if (!header) {
+        return nullptr;
+    }
+    std::memcpy(header.get(), info, infoSize);
+    WriteLe16(header.get() + kOffBiPlanes, 1);
     void* pixels = nullptr;
     HBITMAP bitmap =
-        CreateDIBSection(dc, reinterpret_cast<const BITMAPINFO*>(info), DIB_RGB_COLORS, &pixels, nullptr, 0);
+        CreateDIBSection(dc, reinterpret_cast<const BITMAPINFO*>(header.get()), DIB_RGB_COLORS, &pixels, nullptr, 0);
     if (bitmap == nullptr) {
         return nullptr;
     }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstring>
 #include <dirent.h>
 #include <sys/resource.h>
 
@@ -13,6 +14,17 @@
 #include "tests/model/temp_dir.h"
 
 namespace {
+
+// Records how many bytes the reader asked for in all.
+class CountingSource : public MemorySource {
+  public:
+    using MemorySource::MemorySource;
+    uint32_t Read(void* destination, uint32_t count) override {
+        requested += count;
+        return MemorySource::Read(destination, count);
+    }
+    uint64_t requested = 0;
+};
 
 int ReadBytes(BitmapImage& image, const std::vector<uint8_t>& bytes) {
     MemorySource source(bytes.data(), bytes.size());
@@ -44,10 +56,10 @@ int CountEntries(const std::string& folder) {
 
 TEST(BitmapImageRead, AcceptsUncompressedFortyByteHeaders) {
     BitmapImage image;
-    BmpSpec spec;
-    spec.clrUsed = 16;
-    spec.tableEntries = 16;
-    ASSERT_TRUE(ReadBytes(image, MakeBmp(spec)));
+    BmpLayout layout;
+    layout.clrUsed = 16;
+    layout.tableEntries = 16;
+    ASSERT_TRUE(ReadBytes(image, MakeBmp(layout)));
     EXPECT_EQ(image.GetColorCount(), 16u);
     EXPECT_EQ(image.GetBytesPerLine(), 4u);
     EXPECT_EQ(image.GetImageSize(), 8u);
@@ -66,8 +78,8 @@ TEST(BitmapImageRead, RefusesWhatTheFormatRulesExclude) {
         std::vector<uint8_t> bytes;
     };
     std::vector<Case> cases;
-    BmpSpec base;
-    auto add = [&](const char* what, BmpSpec s) { cases.push_back({what, MakeBmp(s)}); };
+    BmpLayout base;
+    auto add = [&](const char* what, BmpLayout s) { cases.push_back({what, MakeBmp(s)}); };
     {
         std::vector<uint8_t> b = MakeBmp(base);
         b[1] = 'A';
@@ -78,7 +90,7 @@ TEST(BitmapImageRead, RefusesWhatTheFormatRulesExclude) {
         b.resize(13);
         cases.push_back({"13 bytes", b});
     }
-    BmpSpec s = base;
+    BmpLayout s = base;
     s.infoSize = 108;
     add("108-byte header", s);
     s = base;
@@ -116,12 +128,12 @@ TEST(BitmapImageRead, RefusesWhatTheFormatRulesExclude) {
 }
 
 TEST(BitmapImageRead, TruncationAnywhereFailsAndLeavesTheImageEmpty) {
-    BmpSpec spec;
-    spec.bitCount = 4;
-    spec.width = 9;
-    spec.height = 3;
-    spec.tableEntries = 16;
-    std::vector<uint8_t> full = MakeBmp(spec);
+    BmpLayout layout;
+    layout.bitCount = 4;
+    layout.width = 9;
+    layout.height = 3;
+    layout.tableEntries = 16;
+    std::vector<uint8_t> full = MakeBmp(layout);
     BitmapImage image;
     for (size_t cut = 0; cut < full.size(); ++cut) {
         ASSERT_TRUE(ReadBytes(image, full));  // a loaded image is replaced by the failure
@@ -131,17 +143,35 @@ TEST(BitmapImageRead, TruncationAnywhereFailsAndLeavesTheImageEmpty) {
     }
 }
 
+// A header that promises more colour table or pixel bits than the file holds is refused right
+// after the headers: nothing of the promised size is allocated or asked for.
+TEST(BitmapImageRead, PromisesBeyondTheFileAreRefusedAfterTheHeaders) {
+    BmpLayout layout;
+    layout.tableEntries = 2;
+    layout.clrUsed = 1000;  // 4000 bytes of table in a 70-byte file
+    std::vector<uint8_t> table = MakeBmp(layout);
+    layout = BmpLayout();
+    std::vector<uint8_t> pixels = MakeBmp(layout);
+    WriteLe32(&pixels[14 + 4], 4000);  // 4000 x 2 pixels in a file with 8 bytes of them
+    for (const std::vector<uint8_t>* bytes : {&table, &pixels}) {
+        CountingSource source(bytes->data(), bytes->size());
+        BitmapImage image;
+        EXPECT_FALSE(image.Read(nullptr, source));
+        EXPECT_EQ(source.requested, 54u);
+    }
+}
+
 TEST(BitmapImageRead, HostileSizesAreRefusedBeforeAllocating) {
-    BmpSpec spec;
-    spec.tableEntries = 2;
-    spec.clrUsed = 305402420;  // a 1.2 GB colour table promised by a 60-byte file
-    EXPECT_FALSE(BitmapImage().Read(nullptr, *std::make_unique<MemorySource>(MakeBmp(spec).data(), 62)));
+    BmpLayout layout;
+    layout.tableEntries = 2;
+    layout.clrUsed = 305402420;  // a 1.2 GB colour table promised by a 60-byte file
+    EXPECT_FALSE(BitmapImage().Read(nullptr, *std::make_unique<MemorySource>(MakeBmp(layout).data(), 62)));
     BitmapImage image;
-    spec.clrUsed = 0x40000001;  // 4N wraps to 4
-    EXPECT_FALSE(ReadBytes(image, MakeBmp(spec)));
+    layout.clrUsed = 0x40000001;  // 4N wraps to 4
+    EXPECT_FALSE(ReadBytes(image, MakeBmp(layout)));
     // Pixel bits larger than the file: 100000 x 100000 x 24 does not fit 32 bits, and
     // 30000 x 30000 x 8 fits but is not there.
-    std::vector<uint8_t> b = MakeBmp(BmpSpec{});
+    std::vector<uint8_t> b = MakeBmp(BmpLayout{});
     WriteLe32(&b[14 + 4], 100000);
     WriteLe32(&b[14 + 8], 100000);
     WriteLe16(&b[14 + 14], 24);
@@ -157,15 +187,15 @@ TEST(BitmapImageRead, HostileSizesAreRefusedBeforeAllocating) {
 
 TEST(BitmapImageRead, ColourTableAndPixelOffsetsFollowTheEntryCount) {
     BitmapImage image;
-    BmpSpec spec;
-    spec.tableEntries = 256;
-    ASSERT_TRUE(ReadBytes(image, MakeBmp(spec, 10)));  // pixels at 1078
+    BmpLayout layout;
+    layout.tableEntries = 256;
+    ASSERT_TRUE(ReadBytes(image, MakeBmp(layout, 10)));  // pixels at 1078
     EXPECT_EQ(image.GetColorCount(), 256u);
     EXPECT_EQ(image.GetBits()[0], 10);
 
-    spec.bitCount = 24;
-    spec.tableEntries = 0;
-    ASSERT_TRUE(ReadBytes(image, MakeBmp(spec, 20)));  // pixels at 54
+    layout.bitCount = 24;
+    layout.tableEntries = 0;
+    ASSERT_TRUE(ReadBytes(image, MakeBmp(layout, 20)));  // pixels at 54
     EXPECT_EQ(image.GetColorCount(), 0u);
     EXPECT_EQ(image.GetBits()[0], 20);
     ColorTable table;
@@ -173,19 +203,51 @@ TEST(BitmapImageRead, ColourTableAndPixelOffsetsFollowTheEntryCount) {
     EXPECT_FALSE(image.SetColorTable(0, table));
 
     // bfOffBits is never consulted.
-    spec.bitCount = 8;
-    spec.tableEntries = 256;
-    spec.offBits = 2000;
-    ASSERT_TRUE(ReadBytes(image, MakeBmp(spec, 30)));
+    layout.bitCount = 8;
+    layout.tableEntries = 256;
+    layout.offBits = 2000;
+    ASSERT_TRUE(ReadBytes(image, MakeBmp(layout, 30)));
     EXPECT_EQ(image.GetBits()[0], 30);
+}
+
+TEST(BitmapImageRead, TableOfADirectColourFileIsReadAndSkipped) {
+    BmpLayout layout;
+    layout.bitCount = 24;
+    layout.clrUsed = 3;
+    layout.tableEntries = 3;
+    BitmapImage image;
+    ASSERT_TRUE(ReadBytes(image, MakeBmp(layout, 40)));  // pixels at 54 + 12
+    EXPECT_EQ(image.GetColorCount(), 3u);
+    EXPECT_EQ(image.GetBits()[0], 40);
+    ColorTable table;
+    ASSERT_TRUE(image.GetColorTable(table));
+    EXPECT_EQ(table.GetCount(), 3u);
+}
+
+TEST(BitmapImageRead, HeadersAreCopiedOnlyWhereTheyExist) {
+    BitmapImage image;
+    uint8_t file[14];
+    uint8_t info[40];
+    std::memset(file, 0xCC, sizeof file);
+    std::memset(info, 0xCC, sizeof info);
+    image.GetHeaders(file, info);  // empty image: both untouched
+    EXPECT_EQ(file[0], 0xCC);
+    EXPECT_EQ(info[0], 0xCC);
+    ASSERT_TRUE(image.Create(nullptr, 3, 2, 8, 2));
+    image.GetHeaders(file, info);  // made by Create: no file header to copy
+    EXPECT_EQ(file[0], 0xCC);
+    EXPECT_EQ(DecodeInfoHeader(info).biWidth, 3);
+    ASSERT_TRUE(ReadBytes(image, MakeBmp(BmpLayout{})));
+    image.GetHeaders(file, nullptr);
+    EXPECT_EQ(DecodeFileHeader(file).bfType, 0x4D42);
 }
 
 TEST(BitmapImageRead, TopDownFilesLoadWithTheirHeightsMagnitude) {
     TempDir dir;
-    BmpSpec spec;
-    spec.height = -256;
-    spec.width = 3;
-    std::vector<uint8_t> bytes = MakeBmp(spec);
+    BmpLayout layout;
+    layout.height = -256;
+    layout.width = 3;
+    std::vector<uint8_t> bytes = MakeBmp(layout);
     WriteAllBytes(dir.File("top.bmp"), bytes);
     BitmapImage image;
     ASSERT_TRUE(image.Load(nullptr, dir.File("top.bmp").c_str()));
@@ -256,12 +318,12 @@ TEST(BitmapImageCreate, NewImageSavesToTheExpectedBytes) {
 
 TEST(BitmapImageSave, LoadedFileIsWrittenBackByteForByte) {
     TempDir dir;
-    BmpSpec spec;
-    spec.width = 33;
-    spec.height = 5;
-    spec.bitCount = 1;
-    spec.tableEntries = 2;
-    std::vector<uint8_t> bytes = MakeBmp(spec);
+    BmpLayout layout;
+    layout.width = 33;
+    layout.height = 5;
+    layout.bitCount = 1;
+    layout.tableEntries = 2;
+    std::vector<uint8_t> bytes = MakeBmp(layout);
     WriteLe32(&bytes[2], 12345);  // the stored file header is written back unchanged
     WriteLe16(&bytes[6], 7);
     WriteAllBytes(dir.File("in.bmp"), bytes);
@@ -307,12 +369,12 @@ TEST(BitmapImageSave, NeverDamagesAnExistingFile) {
 
 TEST(BitmapImageColors, NewColoursReachTheSurfaceOnlyWhenItIsRemade) {
     BitmapImage image;
-    BmpSpec spec;
-    spec.width = 4;
-    spec.height = 1;
-    spec.tableEntries = 4;
-    spec.clrUsed = 4;
-    std::vector<uint8_t> bytes = MakeBmp(spec);
+    BmpLayout layout;
+    layout.width = 4;
+    layout.height = 1;
+    layout.tableEntries = 4;
+    layout.clrUsed = 4;
+    std::vector<uint8_t> bytes = MakeBmp(layout);
     bytes[bytes.size() - 4] = 1;
     bytes[bytes.size() - 3] = 2;
     bytes[bytes.size() - 2] = 3;

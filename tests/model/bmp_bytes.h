@@ -7,7 +7,7 @@
 
 #include "model/bmp_format.h"
 
-struct BmpSpec {
+struct BmpLayout {
     int32_t width = 4;
     int32_t height = 2;
     uint16_t bitCount = 8;
@@ -18,7 +18,7 @@ struct BmpSpec {
     uint32_t offBits = 0;         // 0: right after the colour table
 };
 
-inline std::vector<uint8_t> MakeBmp(const BmpSpec& s, uint8_t pixelFill = 0) {
+inline std::vector<uint8_t> MakeBmp(const BmpLayout& s, uint8_t pixelFill = 0) {
     uint32_t bpl = 0;
     ComputeBytesPerLine(s.width < 0 ? 0 : s.width, s.bitCount, &bpl);
     uint32_t image = bpl * HeightMagnitude(s.height);

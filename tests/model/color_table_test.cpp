@@ -66,3 +66,14 @@ TEST(ColorTable, CopyAndAssignReplaceTheWholeContents) {
     EXPECT_EQ(big.GetCount(), 8u);
     EXPECT_EQ(big.GetColor(0), target.GetColor(1));
 }
+
+// A table the user works on survives a request that cannot be met.
+TEST(ColorTable, ImpossibleSizeIsRefusedAndKeepsTheContents) {
+    ColorTable t;
+    const uint8_t quads[8] = {1, 2, 3, 0, 4, 5, 6, 0};
+    ASSERT_TRUE(t.AssignFromRGBQuads(quads, 2));
+    EXPECT_FALSE(t.Assign(quads, 0x40000000u));  // 4n does not fit 32 bits
+    EXPECT_FALSE(t.AssignFromRGBQuads(quads, 0xFFFFFFFFu));
+    EXPECT_EQ(t.GetCount(), 2u);
+    EXPECT_EQ(t.GetColor(1), 0x02040506u);
+}

@@ -53,6 +53,8 @@ def pillow_cases(out):
         rnd = random.Random(width + 3)
         img.putdata([(rnd.randrange(256), rnd.randrange(256), rnd.randrange(256)) for _ in range(width * height)])
         cases.append(("pil_24bit_w%d" % width, img))
+    # A 1-bit picture that uses only its first colour, for a one-entry table.
+    cases.append(("pil_1bit_black_w33", Image.new("1", (33, 4))))
     names = []
     for name, img in cases:
         img.save(os.path.join(out, name + ".bmp"), format="BMP")
@@ -110,7 +112,40 @@ def intended_bits(name):
     """The depth each case asks its writer for."""
     if name.startswith("pil_"):
         return int(name.split("_")[1].replace("bit", ""))
-    return MAGICK_BITS[name.replace("_topdown", "")]
+    return MAGICK_BITS[name.replace("_topdown", "").replace("_shortpal", "")]
+
+
+def short_palette_variant(out, name):
+    """The same picture with its colour table cut to the entries its pixels use."""
+    with open(os.path.join(out, name + ".bmp"), "rb") as f:
+        data = bytearray(f.read())
+    width = int.from_bytes(data[18:22], "little", signed=True)
+    height = abs(int.from_bytes(data[22:26], "little", signed=True))
+    bits = int.from_bytes(data[28:30], "little")
+    used = int.from_bytes(data[46:50], "little") or (1 << bits)
+    stride = ((width * bits + 31) // 32) * 4
+    start = 54 + 4 * used
+    pixels = data[start:start + stride * height]
+    highest = 0
+    for row in range(height):
+        line = pixels[row * stride:(row + 1) * stride]
+        for x in range(width):
+            bit = x * bits
+            value = (line[bit // 8] >> (8 - bits - bit % 8)) & ((1 << bits) - 1)
+            highest = max(highest, value)
+    entries = highest + 1
+    table = data[54:54 + 4 * entries]
+    size = 54 + 4 * entries + len(pixels)
+    head = bytearray(data[:54])
+    head[2:6] = size.to_bytes(4, "little")
+    head[10:14] = (54 + 4 * entries).to_bytes(4, "little")
+    head[46:50] = entries.to_bytes(4, "little")
+    short = name + "_shortpal"
+    with open(os.path.join(out, short + ".bmp"), "wb") as f:
+        f.write(head + table + pixels)
+    with open(os.path.join(out, name + ".rgb"), "rb") as src, open(os.path.join(out, short + ".rgb"), "wb") as dst:
+        dst.write(src.read())
+    return short
 
 
 def main():
@@ -118,6 +153,7 @@ def main():
     os.makedirs(out, exist_ok=True)
     names = pillow_cases(out) + magick_cases(out)
     names += [top_down_variant(out, n) for n in ("pil_8bit_pal7_w33", "im_16colours_w3", "pil_24bit_w3")]
+    names += [short_palette_variant(out, n) for n in ("pil_1bit_black_w33", "im_5colours_w33", "im_40colours_w33")]
     with open(os.path.join(out, "manifest.txt"), "w") as f:
         for name in names:
             img = Image.open(os.path.join(out, name + ".bmp"))

@@ -2,6 +2,7 @@
 // memory device context whose pixels are read back.
 #include <windows.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -164,4 +165,71 @@ WIN_TEST(ModelGdiSaveKeepsAGoodFileWhenTheWriteCannotHappen) {
     }
     CHECK(image.Save(path.c_str(), 1));
     CHECK(FileBytes(path).size() == 54 + 8 * 24);
+}
+
+// The public BMP suite through the GDI surface: every file accepted or refused as classified.
+// scripts/test names the suite's folder in KORVANE_BMPSUITE; without it the test says so.
+WIN_TEST(ModelGdiBmpSuiteAsClassified) {
+    char folder[MAX_PATH] = {};
+    DWORD n = GetEnvironmentVariableA("KORVANE_BMPSUITE", folder, MAX_PATH);
+    std::string base = std::string(folder) + "\\";
+    FILE* csv = n > 0 && n < MAX_PATH ? std::fopen((base + "classification.csv").c_str(), "r") : nullptr;
+    if (csv == nullptr) {
+        std::printf("  skipped: no bmpsuite (KORVANE_BMPSUITE)\n");
+        return;
+    }
+    char line[1024];
+    int files = 0;
+    std::fgets(line, sizeof line, csv);  // column names
+    while (std::fgets(line, sizeof line, csv)) {
+        // file,header_size,bpp,compression,clrused,height,expected,...
+        std::string cells[7];
+        int cell = 0;
+        for (const char* p = line; *p != '\0' && *p != '\n' && cell < 7; ++p) {
+            if (*p == ',') {
+                ++cell;
+            } else if (cell < 7) {
+                cells[cell] += *p;
+            }
+        }
+        if (cell < 7) {
+            continue;
+        }
+        std::string path = base + cells[0];
+        for (char& c : path) {
+            c = c == '/' ? '\\' : c;
+        }
+        BitmapImage image;
+        int loaded = image.Load(nullptr, path.c_str());
+        if (loaded != (cells[6] == "accept")) {
+            std::printf("  %s: %s but %s\n", cells[0].c_str(), cells[6].c_str(), loaded ? "loaded" : "refused");
+            CHECK(loaded == (cells[6] == "accept"));
+        }
+        ++files;
+    }
+    std::fclose(csv);
+    CHECK(files == 91);
+}
+
+// A top-down file draws its first stored row at the top.
+WIN_TEST(ModelGdiTopDownDrawsFirstRowOnTop) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    BitmapImage image;
+    CHECK(image.Create(dc, 2, 2, 24, 0));
+    std::string path = std::string(WinTestTempDir()) + "topdown.bmp";
+    CHECK(image.Save(path.c_str(), 1));
+    std::vector<uint8_t> bytes = FileBytes(path);
+    int32_t height = -2;
+    std::memcpy(&bytes[22], &height, 4);
+    bytes[54 + 2] = 0xFF;  // first stored row, first pixel: red
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(h);
+    CHECK(image.Load(dc, path.c_str()));
+    Canvas canvas(4, 4);
+    image.Draw(canvas.dc, 0, 0);
+    CHECK(canvas.Pixel(0, 0) == 0xFF0000);
+    CHECK(canvas.Pixel(0, 1) == 0x000000);
+    DeleteDC(dc);
 }
