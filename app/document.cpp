@@ -23,6 +23,11 @@ int ValidMode(int modeIndex) {
 
 }  // namespace
 
+void MarkChanged(Document& document) {
+    document.dirty = 1;
+    ++document.changes;
+}
+
 int NeedsSavePrompt(const Document& document) {
     return document.dirty != 0 || std::strcmp(document.path, kNewImagePath) == 0;
 }

@@ -19,10 +19,15 @@ struct Document {
 
     char path[kPathBytes] = {};
     int32_t dirty = 0;
+    // Counts the changes made to the image (MarkChanged), so a command that waits in a modal
+    // loop can tell whether one happened meanwhile.
+    uint32_t changes = 0;
     BitmapImage* image = nullptr;
     ColorTable snapshot;
 };
 
+// Records a change to the image that is not written yet: the document becomes dirty.
+void MarkChanged(Document& document);
 // 1 when closing the document must ask whether to save it.
 int NeedsSavePrompt(const Document& document);
 // Copies text into a path buffer, cut to 259 bytes.

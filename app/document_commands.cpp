@@ -227,14 +227,20 @@ void OnFileSaveAs(Shell& shell) {
     char previousPath[kPathBytes];
     CopyPath(previousPath, document.path);
     int32_t previousDirty = document.dirty;
+    uint32_t previousChanges = document.changes;
     CopyPath(document.path, chosen);
     // Dirty first, so that Save writes even a clean document under the new name.
     document.dirty = 1;
     shell.system.SendCommand(ID_FILE_SAVE);
     if (document.dirty != 0) {
-        // The write failed: the document keeps the name it still has on disk.
+        // The write failed: the document keeps the name it still has on disk. A change made
+        // while the error box was up (the editor stays usable) keeps the document dirty.
         CopyPath(document.path, previousPath);
-        document.dirty = previousDirty;
+        if (document.changes != previousChanges) {
+            updateTitle(shell, document.path, 1);
+        } else {
+            document.dirty = previousDirty;
+        }
     }
 }
 

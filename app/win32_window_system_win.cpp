@@ -125,7 +125,12 @@ void Win32WindowSystem::GetWindowRect(WindowRect& rect) {
     }
 }
 
+// Owned windows are destroyed before their owner hears of its own end, so the handle may
+// already name a window that is gone.
 int Win32WindowSystem::IsEditorOpen() {
+    if (gColorTableEditor != nullptr && !IsWindow(gColorTableEditor)) {
+        gColorTableEditor = nullptr;
+    }
     return gColorTableEditor != nullptr;
 }
 

@@ -333,6 +333,32 @@ TEST_F(DocumentTest, FailedSaveAsKeepsPathDirtyAndTitle) {
     EXPECT_EQ(fake.title, "Korvane - [pic.bmp *]");
 }
 
+// The editor stays usable while the error box is up; a change applied then is not lost.
+TEST_F(DocumentTest, ChangeMadeWhileSaveAsFailsKeepsTheDocumentDirty) {
+    std::string path = WriteBitmap("pic.bmp", 2, 2, 8, 2);
+    Open(path);
+    fake.savePaths.push_back(PathOf("missing/z.bmp"));
+    fake.duringMessage = [this] { MarkChanged(shell.document); };
+    Run(ID_FILE_SAVE_AS);
+    EXPECT_EQ(fake.messages.back().text, "Saving error!");
+    EXPECT_STREQ(shell.document.path, path.c_str());
+    EXPECT_EQ(shell.document.dirty, 1);
+    EXPECT_EQ(fake.title, "Korvane - [pic.bmp *]");
+}
+
+TEST_F(DocumentTest, ExitWhoseSaveFailsKeepsTheProgramRunning) {
+    std::filesystem::create_directory(PathOf("sub"));
+    Open(WriteBitmap("sub/pic.bmp", 2, 2, 8, 2));
+    MarkChanged(shell.document);
+    std::filesystem::remove_all(PathOf("sub"));
+    fake.answers.push_back(Answer::kYes);
+    Run(ID_FILE_EXIT);
+    EXPECT_EQ(fake.messages.back().text, "Saving error!");
+    EXPECT_EQ(fake.destroys, 0);
+    EXPECT_NE(shell.document.image, nullptr);
+    EXPECT_EQ(shell.document.dirty, 1);
+}
+
 TEST_F(DocumentTest, SaveCommandsNeedAnImage) {
     shell.document.dirty = 1;
     CopyPath(shell.document.path, "Bitmap");

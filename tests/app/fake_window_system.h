@@ -36,6 +36,12 @@ class FakeWindowSystem : public WindowSystem {
 
     Answer ShowMessage(const char* text, const char* caption, MessageStyle style) override {
         messages.push_back({text, caption, style});
+        // Other windows' work that runs in the box's modal loop.
+        if (duringMessage) {
+            std::function<void()> work = std::move(duringMessage);
+            duringMessage = nullptr;
+            work();
+        }
         if (answers.empty()) {
             return Answer::kCancel;
         }
@@ -131,6 +137,7 @@ class FakeWindowSystem : public WindowSystem {
     Shell* shell = nullptr;
     std::vector<ShownMessage> messages;
     std::string title = "Korvane";
+    std::function<void()> duringMessage;
     std::set<std::pair<int, int>> grayed;
     struct RadioCall {
         int menu, submenu, first, last, checked;
