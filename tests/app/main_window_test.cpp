@@ -10,11 +10,27 @@ namespace {
 
 using MainWindowTest = ShellTest;
 
-TEST_F(MainWindowTest, StartupPostsFiveCommandsViewLast) {
+// Posted while the window is made, so they run from the loop; the view comes last.
+TEST_F(MainWindowTest, FirstStartPostsTheDefaultViewCommands) {
     OnCreate(shell);
     EXPECT_EQ(fake.posted,
               (std::vector<int>{ID_NOTATION_DEC, ID_BG_BLACK, ID_TEXT_SUMMARY, ID_IMAGE_ACTUAL_SIZE, ID_VIEW_HEADER}));
-    EXPECT_TRUE(fake.ran.empty());  // nothing runs before the loop
+    EXPECT_TRUE(fake.ran.empty());
+    fake.RunPosted();
+    EXPECT_EQ(fake.RadioMark(kMenuView, kViewNotationSubmenu), kNotationDec);
+    EXPECT_EQ(fake.RadioMark(kMenuView, kViewBackgroundSubmenu), kBgBlack);
+    EXPECT_EQ(fake.RadioMark(kMenuView, kViewTextSubmenu), kTextSummary);
+    EXPECT_EQ(fake.RadioMark(kMenuView, kViewImageSubmenu), kImageActualSize);
+    EXPECT_EQ(fake.RadioMark(kMenuView, -1), kViewHeader);
+    EXPECT_FALSE(fake.IsGrayed(kMenuEdit, kEditSelectAll));
+    EXPECT_FALSE(fake.IsGrayed(kMenuView, kViewTextSubmenu));
+    for (int item :
+         {kViewNotationSubmenu, kViewImageSubmenu, kViewBackgroundSubmenu, kViewRedraw, kViewEditColorTable}) {
+        EXPECT_TRUE(fake.IsGrayed(kMenuView, item)) << item;
+    }
+    ExpectImageItems(false);
+    EXPECT_TRUE(fake.reportVisible);
+    EXPECT_EQ(fake.reportTextSets, 0);  // no image, no report
 }
 
 TEST_F(MainWindowTest, StartupCommandsFollowTheSettingsAndNormaliseThem) {
@@ -27,37 +43,12 @@ TEST_F(MainWindowTest, StartupCommandsFollowTheSettingsAndNormaliseThem) {
     EXPECT_EQ(fake.posted,
               (std::vector<int>{ID_NOTATION_HEX, ID_BG_WHITE, ID_TEXT_MEMBERS, ID_IMAGE_FIT_WINDOW, ID_VIEW_IMAGE}));
     fake.RunPosted();
-    EXPECT_EQ(settings.Notation, 1u);
-    EXPECT_EQ(settings.BgColor, 1u);
-    EXPECT_EQ(settings.TextOption, 1u);
-    EXPECT_EQ(settings.ImageOption, 1u);
-    EXPECT_EQ(settings.ViewData, 1u);
+    EXPECT_EQ((std::vector<uint32_t>{settings.Notation, settings.BgColor, settings.TextOption, settings.ImageOption,
+                                     settings.ViewData}),
+              (std::vector<uint32_t>{1, 1, 1, 1, 1}));
     EXPECT_FALSE(fake.reportVisible);
     EXPECT_TRUE(fake.IsGrayed(kMenuView, kViewBackgroundSubmenu));  // fit to window
     EXPECT_TRUE(fake.IsGrayed(kMenuView, kViewNotationSubmenu));    // image view
-}
-
-TEST_F(MainWindowTest, FirstStartMenuStates) {
-    OnCreate(shell);
-    fake.RunPosted();
-    EXPECT_EQ(fake.RadioMark(kMenuView, kViewNotationSubmenu), kNotationDec);
-    EXPECT_EQ(fake.RadioMark(kMenuView, kViewBackgroundSubmenu), kBgBlack);
-    EXPECT_EQ(fake.RadioMark(kMenuView, kViewTextSubmenu), kTextSummary);
-    EXPECT_EQ(fake.RadioMark(kMenuView, kViewImageSubmenu), kImageActualSize);
-    EXPECT_EQ(fake.RadioMark(kMenuView, -1), kViewHeader);
-    EXPECT_FALSE(fake.IsGrayed(kMenuEdit, kEditSelectAll));
-    EXPECT_FALSE(fake.IsGrayed(kMenuView, kViewTextSubmenu));
-    EXPECT_TRUE(fake.IsGrayed(kMenuView, kViewNotationSubmenu));
-    EXPECT_TRUE(fake.IsGrayed(kMenuView, kViewImageSubmenu));
-    EXPECT_TRUE(fake.IsGrayed(kMenuView, kViewBackgroundSubmenu));
-    EXPECT_TRUE(fake.IsGrayed(kMenuView, kViewRedraw));
-    EXPECT_TRUE(fake.IsGrayed(kMenuView, kViewEditColorTable));
-    ExpectImageItems(false);
-    EXPECT_TRUE(fake.reportVisible);
-    EXPECT_EQ(fake.reportTextSets, 0);  // no image, no report
-    for (const auto& call : fake.radioCalls) {
-        EXPECT_EQ(call.last - call.first, 1);
-    }
 }
 
 TEST_F(MainWindowTest, ViewMenuStatesFollowTheOptions) {
@@ -78,6 +69,7 @@ TEST_F(MainWindowTest, ViewMenuStatesFollowTheOptions) {
     Run(ID_VIEW_HEADER);
     EXPECT_FALSE(fake.IsGrayed(kMenuView, kViewNotationSubmenu));  // members still chosen
     EXPECT_TRUE(fake.IsGrayed(kMenuView, kViewImageSubmenu));
+    EXPECT_EQ(DispatchCommand(shell, ID_VIEW_OPTIONS), 0);  // not one of the main window's own
 }
 
 TEST_F(MainWindowTest, ReportFollowsFormAndNotation) {
@@ -109,38 +101,12 @@ TEST_F(MainWindowTest, TabTogglesTheViewThroughThePostedCommand) {
     EXPECT_EQ(fake.posted, (std::vector<int>{ID_VIEW_HEADER}));
 }
 
-TEST_F(MainWindowTest, SizeMovesTheTextViewAndKeepsTheRectangle) {
-    fake.windowRect = {10, 20, 410, 320};
-    OnSize(shell, kSizeRestored, 300, 200);
-    EXPECT_EQ(fake.reportSize, std::make_pair(300, 200));
-    EXPECT_EQ(settings.windowInfo.right, 410);
-    ExpectImageItems(false);  // restoring without an image enables nothing
-
-    fake.windowRect = {0, 0, 1, 1};
-    OnSize(shell, kSizeMinimized, 0, 0);
-    EXPECT_EQ(fake.reportSize, std::make_pair(300, 200));
-    EXPECT_EQ(settings.windowInfo.left, 10);
-
-    settings.ViewData = 1;
-    OnSize(shell, kSizeRestored, 500, 400);
-    EXPECT_EQ(fake.reportSize, std::make_pair(300, 200));  // the hidden view keeps its size
-}
-
-TEST_F(MainWindowTest, MaximisingGraysTheWindowItemsRestoringEnablesThemWithAnImage) {
-    Open(WriteBitmap("pic.bmp", 2, 2, 8, 2));
-    OnSize(shell, kSizeMaximized, 800, 600);
-    EXPECT_TRUE(fake.IsGrayed(kMenuWindow, kWindowFitImage));
-    EXPECT_TRUE(fake.IsGrayed(kMenuWindow, kWindowKeepAspect));
-    OnSize(shell, kSizeRestored, 300, 200);
-    EXPECT_FALSE(fake.IsGrayed(kMenuWindow, kWindowFitImage));
-    EXPECT_FALSE(fake.IsGrayed(kMenuWindow, kWindowKeepAspect));
-}
-
-TEST_F(MainWindowTest, MoveStoresOnlyTheNormalRectangle) {
+// Only the normal rectangle is kept; sizing moves the visible text view; a maximised window
+// grays the window items, restoring enables them again when there is an image.
+TEST_F(MainWindowTest, MovingAndSizing) {
     fake.windowRect = {1, 2, 3, 4};
     fake.minimized = 1;
     OnMove(shell);
-    EXPECT_EQ(settings.windowInfo.left, 50);
     fake.minimized = 0;
     fake.maximized = 1;
     OnMove(shell);
@@ -149,28 +115,27 @@ TEST_F(MainWindowTest, MoveStoresOnlyTheNormalRectangle) {
     OnMove(shell);
     EXPECT_EQ(settings.windowInfo.left, 1);
     EXPECT_EQ(settings.windowInfo.bottom, 4);
-}
 
-TEST_F(MainWindowTest, CloseAsksOnlyWhenNeeded) {
-    OnClose(shell);
-    EXPECT_TRUE(fake.messages.empty());
-    EXPECT_EQ(fake.destroys, 1);
-    EXPECT_EQ(fake.quits, 1);
-}
+    fake.windowRect = {10, 20, 410, 320};
+    OnSize(shell, kSizeRestored, 300, 200);
+    EXPECT_EQ(fake.reportSize, std::make_pair(300, 200));
+    EXPECT_EQ(settings.windowInfo.right, 410);
+    ExpectImageItems(false);  // restoring without an image enables nothing
+    fake.windowRect = {0, 0, 1, 1};
+    OnSize(shell, kSizeMinimized, 0, 0);
+    EXPECT_EQ(fake.reportSize, std::make_pair(300, 200));
+    EXPECT_EQ(settings.windowInfo.left, 10);
+    settings.ViewData = 1;
+    OnSize(shell, kSizeRestored, 500, 400);
+    EXPECT_EQ(fake.reportSize, std::make_pair(300, 200));  // the hidden view keeps its size
 
-TEST_F(MainWindowTest, CancelKeepsTheWindowAndTheDocument) {
-    New(2, 2, 0, 2);
-    shell.document.dirty = 1;
-    fake.answers.push_back(Answer::kCancel);
-    OnClose(shell);
-    EXPECT_EQ(fake.destroys, 0);
-    EXPECT_EQ(shell.document.dirty, 1);
-    EXPECT_NE(shell.document.image, nullptr);
-}
-
-TEST_F(MainWindowTest, UnknownCommandIsNotHandledHere) {
-    EXPECT_EQ(DispatchCommand(shell, 12345), 0);
-    EXPECT_EQ(DispatchCommand(shell, ID_VIEW_OPTIONS), 0);
+    Open(WriteBitmap("pic.bmp", 2, 2, 8, 2));
+    OnSize(shell, kSizeMaximized, 800, 600);
+    EXPECT_TRUE(fake.IsGrayed(kMenuWindow, kWindowFitImage));
+    EXPECT_TRUE(fake.IsGrayed(kMenuWindow, kWindowKeepAspect));
+    OnSize(shell, kSizeRestored, 300, 200);
+    EXPECT_FALSE(fake.IsGrayed(kMenuWindow, kWindowFitImage));
+    EXPECT_FALSE(fake.IsGrayed(kMenuWindow, kWindowKeepAspect));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstring>
 #include <dirent.h>
@@ -56,84 +57,50 @@ int CountEntries(const std::string& folder) {
 
 TEST(BitmapImageRead, AcceptsUncompressedFortyByteHeaders) {
     BitmapImage image;
-    BmpLayout layout;
-    layout.clrUsed = 16;
-    layout.tableEntries = 16;
-    ASSERT_TRUE(ReadBytes(image, MakeBmp(layout)));
+    ASSERT_TRUE(ReadBytes(image, MakeBmp(Layout(4, 2, 8, 16, 16))));
     EXPECT_EQ(image.GetColorCount(), 16u);
     EXPECT_EQ(image.GetBytesPerLine(), 4u);
     EXPECT_EQ(image.GetImageSize(), 8u);
     int32_t w = 0, h = 0;
     ASSERT_TRUE(image.GetSize(&w, &h));
-    EXPECT_EQ(w, 4);
-    EXPECT_EQ(h, 2);
+    EXPECT_EQ(w * 10 + h, 42);
     // Pixel bits come from right after the 16-entry table: offset 118.
     EXPECT_EQ(image.GetBits()[0], 0);
     EXPECT_EQ(image.GetBits()[7], 7);
 }
 
 TEST(BitmapImageRead, RefusesWhatTheFormatRulesExclude) {
-    struct Case {
-        const char* what;
-        std::vector<uint8_t> bytes;
+    auto with = [](void (*change)(BmpLayout&)) {
+        BmpLayout s;
+        change(s);
+        return MakeBmp(s);
     };
-    std::vector<Case> cases;
-    BmpLayout base;
-    auto add = [&](const char* what, BmpLayout s) { cases.push_back({what, MakeBmp(s)}); };
-    {
-        std::vector<uint8_t> b = MakeBmp(base);
-        b[1] = 'A';
-        cases.push_back({"magic BA", b});
-    }
-    {
-        std::vector<uint8_t> b = MakeBmp(base);
-        b.resize(13);
-        cases.push_back({"13 bytes", b});
-    }
-    BmpLayout s = base;
-    s.infoSize = 108;
-    add("108-byte header", s);
-    s = base;
-    s.infoSize = 124;
-    add("124-byte header", s);
-    s = base;
-    s.infoSize = 12;
-    add("core header", s);
-    s = base;
-    s.compression = 1;
-    add("run-length", s);
-    s = base;
-    s.compression = 3;
-    s.bitCount = 16;
-    s.tableEntries = 0;
-    add("bit fields", s);
-    s = base;
-    s.bitCount = 2;
-    s.tableEntries = 4;
-    add("2 bits per pixel", s);
-    s = base;
-    s.width = 0;
-    add("width 0", s);
-    s = base;
-    s.width = -4;
-    add("negative width", s);
-    s = base;
-    s.height = 0;
-    add("height 0", s);
-    for (const Case& c : cases) {
+    std::vector<uint8_t> badMagic = MakeBmp(BmpLayout());
+    badMagic[1] = 'A';
+    std::vector<uint8_t> tooShort = MakeBmp(BmpLayout());
+    tooShort.resize(13);
+    const std::pair<const char*, std::vector<uint8_t>> cases[] = {
+        {"magic BA", badMagic},
+        {"13 bytes", tooShort},
+        {"108-byte header", with([](BmpLayout& s) { s.infoSize = 108; })},
+        {"124-byte header", with([](BmpLayout& s) { s.infoSize = 124; })},
+        {"core header", with([](BmpLayout& s) { s.infoSize = 12; })},
+        {"run-length", with([](BmpLayout& s) { s.compression = 1; })},
+        {"bit fields", with([](BmpLayout& s) { s = Layout(4, 2, 16, 0), s.compression = 3; })},
+        {"2 bits per pixel", MakeBmp(Layout(4, 2, 2, 4))},
+        {"width 0", MakeBmp(Layout(0, 2, 8, 256))},
+        {"negative width", MakeBmp(Layout(-4, 2, 8, 256))},
+        {"height 0", MakeBmp(Layout(4, 0, 8, 256))},
+    };
+    for (const auto& c : cases) {
         BitmapImage image;
-        EXPECT_FALSE(ReadBytes(image, c.bytes)) << c.what;
+        EXPECT_FALSE(ReadBytes(image, c.second)) << c.first;
         ExpectEmpty(image);
     }
 }
 
 TEST(BitmapImageRead, TruncationAnywhereFailsAndLeavesTheImageEmpty) {
-    BmpLayout layout;
-    layout.bitCount = 4;
-    layout.width = 9;
-    layout.height = 3;
-    layout.tableEntries = 16;
-    std::vector<uint8_t> full = MakeBmp(layout);
+    std::vector<uint8_t> full = MakeBmp(Layout(9, 3, 4, 16));
     BitmapImage image;
     for (size_t cut = 0; cut < full.size(); ++cut) {
         ASSERT_TRUE(ReadBytes(image, full));  // a loaded image is replaced by the failure
@@ -146,12 +113,8 @@ TEST(BitmapImageRead, TruncationAnywhereFailsAndLeavesTheImageEmpty) {
 // A header that promises more colour table or pixel bits than the file holds is refused right
 // after the headers: nothing of the promised size is allocated or asked for.
 TEST(BitmapImageRead, PromisesBeyondTheFileAreRefusedAfterTheHeaders) {
-    BmpLayout layout;
-    layout.tableEntries = 2;
-    layout.clrUsed = 1000;  // 4000 bytes of table in a 70-byte file
-    std::vector<uint8_t> table = MakeBmp(layout);
-    layout = BmpLayout();
-    std::vector<uint8_t> pixels = MakeBmp(layout);
+    std::vector<uint8_t> table = MakeBmp(Layout(4, 2, 8, 2, 1000));  // 4000 bytes of table in a 70-byte file
+    std::vector<uint8_t> pixels = MakeBmp(BmpLayout());
     WriteLe32(&pixels[14 + 4], 4000);  // 4000 x 2 pixels in a file with 8 bytes of them
     for (const std::vector<uint8_t>* bytes : {&table, &pixels}) {
         CountingSource source(bytes->data(), bytes->size());
@@ -162,13 +125,9 @@ TEST(BitmapImageRead, PromisesBeyondTheFileAreRefusedAfterTheHeaders) {
 }
 
 TEST(BitmapImageRead, HostileSizesAreRefusedBeforeAllocating) {
-    BmpLayout layout;
-    layout.tableEntries = 2;
-    layout.clrUsed = 305402420;  // a 1.2 GB colour table promised by a 60-byte file
-    EXPECT_FALSE(BitmapImage().Read(nullptr, *std::make_unique<MemorySource>(MakeBmp(layout).data(), 62)));
     BitmapImage image;
-    layout.clrUsed = 0x40000001;  // 4N wraps to 4
-    EXPECT_FALSE(ReadBytes(image, MakeBmp(layout)));
+    EXPECT_FALSE(ReadBytes(image, MakeBmp(Layout(4, 2, 8, 2, 305402420))));   // a 1.2 GB colour table
+    EXPECT_FALSE(ReadBytes(image, MakeBmp(Layout(4, 2, 8, 2, 0x40000001))));  // 4N wraps to 4
     // Pixel bits larger than the file: 100000 x 100000 x 24 does not fit 32 bits, and
     // 30000 x 30000 x 8 fits but is not there.
     std::vector<uint8_t> b = MakeBmp(BmpLayout{});
@@ -188,7 +147,6 @@ TEST(BitmapImageRead, HostileSizesAreRefusedBeforeAllocating) {
 TEST(BitmapImageRead, ColourTableAndPixelOffsetsFollowTheEntryCount) {
     BitmapImage image;
     BmpLayout layout;
-    layout.tableEntries = 256;
     ASSERT_TRUE(ReadBytes(image, MakeBmp(layout, 10)));  // pixels at 1078
     EXPECT_EQ(image.GetColorCount(), 256u);
     EXPECT_EQ(image.GetBits()[0], 10);
@@ -211,12 +169,8 @@ TEST(BitmapImageRead, ColourTableAndPixelOffsetsFollowTheEntryCount) {
 }
 
 TEST(BitmapImageRead, TableOfADirectColourFileIsReadAndSkipped) {
-    BmpLayout layout;
-    layout.bitCount = 24;
-    layout.clrUsed = 3;
-    layout.tableEntries = 3;
     BitmapImage image;
-    ASSERT_TRUE(ReadBytes(image, MakeBmp(layout, 40)));  // pixels at 54 + 12
+    ASSERT_TRUE(ReadBytes(image, MakeBmp(Layout(4, 2, 24, 3, 3), 40)));  // pixels at 54 + 12
     EXPECT_EQ(image.GetColorCount(), 3u);
     EXPECT_EQ(image.GetBits()[0], 40);
     ColorTable table;
@@ -244,10 +198,7 @@ TEST(BitmapImageRead, HeadersAreCopiedOnlyWhereTheyExist) {
 
 TEST(BitmapImageRead, TopDownFilesLoadWithTheirHeightsMagnitude) {
     TempDir dir;
-    BmpLayout layout;
-    layout.height = -256;
-    layout.width = 3;
-    std::vector<uint8_t> bytes = MakeBmp(layout);
+    std::vector<uint8_t> bytes = MakeBmp(Layout(3, -256, 8, 256));
     WriteAllBytes(dir.File("top.bmp"), bytes);
     BitmapImage image;
     ASSERT_TRUE(image.Load(nullptr, dir.File("top.bmp").c_str()));
@@ -294,36 +245,20 @@ TEST(BitmapImageCreate, NewImageSavesToTheExpectedBytes) {
     ASSERT_TRUE(image.Save(path.c_str(), 1));
     std::vector<uint8_t> b = ReadAllBytes(path);
     ASSERT_EQ(b.size(), 66614u);
-    FileHeaderFields f = DecodeFileHeader(b.data());
-    EXPECT_EQ(f.bfType, 0x4D42);
-    EXPECT_EQ(f.bfSize, 66614u);
-    EXPECT_EQ(f.bfReserved1, 0);
-    EXPECT_EQ(f.bfReserved2, 0);
-    EXPECT_EQ(f.bfOffBits, 1078u);
-    InfoHeaderFields h = DecodeInfoHeader(b.data() + 14);
-    EXPECT_EQ(h.biSize, 40u);
-    EXPECT_EQ(h.biWidth, 256);
-    EXPECT_EQ(h.biHeight, 256);
-    EXPECT_EQ(h.biPlanes, 1);
-    EXPECT_EQ(h.biBitCount, 8);
-    EXPECT_EQ(h.biSizeImage, 65536u);
-    EXPECT_EQ(h.biClrUsed, 256u);
-    EXPECT_EQ(h.biClrImportant, 0u);
-    for (size_t i = 54; i < b.size(); ++i) {
-        ASSERT_EQ(b[i], 0) << i;
-    }
+    // bfSize 66614, bfOffBits 1078; 256 x 256 x 8, biSizeImage 65536, biClrUsed 256; then zeros.
+    const std::vector<uint8_t> headers = {
+        'B', 'M', 0x36, 4, 1, 0, 0, 0, 0, 0, 0x36, 4, 0, 0,                     // file header
+        40,  0,   0,    0, 0, 1, 0, 0, 0, 1, 0,    0, 1, 0, 8, 0, 0, 0, 0, 0,   // size .. compression
+        0,   0,   1,    0, 0, 0, 0, 0, 0, 0, 0,    0, 0, 1, 0, 0, 0, 0, 0, 0};  // image size ..
+    EXPECT_EQ(std::vector<uint8_t>(b.begin(), b.begin() + 54), headers);
+    EXPECT_EQ(std::count(b.begin() + 54, b.end(), 0), 66614 - 54);
     // The made header is not kept.
     EXPECT_FALSE(image.HasFileHeader());
 }
 
 TEST(BitmapImageSave, LoadedFileIsWrittenBackByteForByte) {
     TempDir dir;
-    BmpLayout layout;
-    layout.width = 33;
-    layout.height = 5;
-    layout.bitCount = 1;
-    layout.tableEntries = 2;
-    std::vector<uint8_t> bytes = MakeBmp(layout);
+    std::vector<uint8_t> bytes = MakeBmp(Layout(33, 5, 1, 2));
     WriteLe32(&bytes[2], 12345);  // the stored file header is written back unchanged
     WriteLe16(&bytes[6], 7);
     WriteAllBytes(dir.File("in.bmp"), bytes);
@@ -369,16 +304,8 @@ TEST(BitmapImageSave, NeverDamagesAnExistingFile) {
 
 TEST(BitmapImageColors, NewColoursReachTheSurfaceOnlyWhenItIsRemade) {
     BitmapImage image;
-    BmpLayout layout;
-    layout.width = 4;
-    layout.height = 1;
-    layout.tableEntries = 4;
-    layout.clrUsed = 4;
-    std::vector<uint8_t> bytes = MakeBmp(layout);
-    bytes[bytes.size() - 4] = 1;
-    bytes[bytes.size() - 3] = 2;
-    bytes[bytes.size() - 2] = 3;
-    bytes[bytes.size() - 1] = 0;
+    std::vector<uint8_t> bytes = MakeBmp(Layout(4, 1, 8, 4, 4), 1);
+    bytes.back() = 0;  // pixels 1, 2, 3, 0
     ASSERT_TRUE(ReadBytes(image, bytes));
     ColorTable table;
     ASSERT_TRUE(image.GetColorTable(table));

@@ -18,6 +18,16 @@ struct BmpLayout {
     uint32_t offBits = 0;         // 0: right after the colour table
 };
 
+inline BmpLayout Layout(int32_t width, int32_t height, uint16_t bitCount, uint32_t tableEntries, uint32_t clrUsed = 0) {
+    BmpLayout s;
+    s.width = width;
+    s.height = height;
+    s.bitCount = bitCount;
+    s.tableEntries = tableEntries;
+    s.clrUsed = clrUsed;
+    return s;
+}
+
 inline std::vector<uint8_t> MakeBmp(const BmpLayout& s, uint8_t pixelFill = 0) {
     uint32_t bpl = 0;
     ComputeBytesPerLine(s.width < 0 ? 0 : s.width, s.bitCount, &bpl);

@@ -14,18 +14,14 @@ TEST(PlainStringTest, AllocateGivesZeroedWritableBlock) {
     EXPECT_EQ(s.Data(), block);
     EXPECT_EQ(s.Length(), 0);
     EXPECT_EQ(block[0], '\0');
-
-    EXPECT_EQ(s.Allocate(0), nullptr);
-    EXPECT_EQ(s.Data(), nullptr);
-    EXPECT_EQ(s.Length(), 0);
-    EXPECT_EQ(s.Allocate(-5), nullptr);
-    EXPECT_EQ(s.Data(), nullptr);
-
+    for (int32_t n : {0, -5}) {
+        EXPECT_EQ(s.Allocate(n), nullptr);
+        EXPECT_EQ(s.Data(), nullptr);
+        EXPECT_EQ(s.Length(), 0);
+    }
     block = s.Allocate(260);
     ASSERT_NE(block, nullptr);
-    for (int i = 0; i < 260; ++i) {
-        ASSERT_EQ(block[i], '\0') << i;
-    }
+    EXPECT_EQ(std::string(block, 260), std::string(260, '\0'));
 }
 
 TEST(PlainStringTest, AssignCopiesOrEmpties) {
@@ -35,29 +31,34 @@ TEST(PlainStringTest, AssignCopiesOrEmpties) {
     EXPECT_EQ(s.Length(), static_cast<int32_t>(strlen(text)));
     EXPECT_NE(s.Data(), text);
     EXPECT_STREQ(s.Data(), text);
-
-    s.Assign("");
-    EXPECT_EQ(s.Data(), nullptr);
-    EXPECT_EQ(s.Length(), 0);
-    s.Assign("x");
-    s.Assign(nullptr);
-    EXPECT_EQ(s.Data(), nullptr);
-    EXPECT_EQ(s.Length(), 0);
+    for (const char* empty : {"", static_cast<const char*>(nullptr)}) {
+        s.Assign("x");
+        s.Assign(empty);
+        EXPECT_EQ(s.Data(), nullptr);
+        EXPECT_EQ(s.Length(), 0);
+    }
 }
 
-// A file-dialog buffer keeps the block's length, and so does its copy.
+// A file-dialog buffer keeps the block's length, and so does its copy, which stays terminated
+// even when the block's last byte was overwritten.
 TEST(PlainStringTest, CopyOfWritableBufferKeepsBlockLength) {
     PlainString buffer;
     char* block = buffer.Allocate(260);
     ASSERT_NE(block, nullptr);
     memcpy(block, "abc", 3);
     EXPECT_EQ(buffer.Length(), 259);
-
     PlainString copy(buffer);
     EXPECT_EQ(copy.Length(), 259);
     ASSERT_NE(copy.Data(), nullptr);
     EXPECT_NE(copy.Data(), buffer.Data());
     EXPECT_STREQ(copy.Data(), "abc");
+
+    block = buffer.Allocate(4);
+    ASSERT_NE(block, nullptr);
+    memcpy(block, "wxyz", 4);
+    PlainString unterminated(buffer);
+    EXPECT_EQ(unterminated.Length(), 3);
+    EXPECT_EQ(std::string(unterminated.Data()), "wxy");
 }
 
 TEST(PlainStringTest, CopyNeverShares) {
@@ -70,25 +71,11 @@ TEST(PlainStringTest, CopyNeverShares) {
     EXPECT_NE(b.Data(), a.Data());
     a.Assign("changed");
     EXPECT_STREQ(b.Data(), "first");
-
     b = b;
     EXPECT_STREQ(b.Data(), "first");
-
-    PlainString empty;
-    b = empty;
+    b = PlainString();
     EXPECT_EQ(b.Data(), nullptr);
     EXPECT_EQ(b.Length(), 0);
-}
-
-// A writable block whose last byte was overwritten still gives a terminated copy.
-TEST(PlainStringTest, CopyOfUnterminatedBufferStaysTerminated) {
-    PlainString buffer;
-    char* block = buffer.Allocate(4);
-    ASSERT_NE(block, nullptr);
-    memcpy(block, "wxyz", 4);
-    PlainString copy(buffer);
-    EXPECT_EQ(copy.Length(), 3);
-    EXPECT_EQ(std::string(copy.Data()), "wxy");
 }
 
 }  // namespace

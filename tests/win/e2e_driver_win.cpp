@@ -9,6 +9,7 @@
 #include "app/main_window_win.h"
 #include "app/settings_store.h"
 #include "resources/resource.h"
+#include "tests/win/win_test.h"
 
 namespace {
 
@@ -124,6 +125,7 @@ HWND E2eDriver::Start() {
     gHandledDialogs.clear();
     queuedCommands.clear();
     window_ = StartMainWindow(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
+    CHECK(window_ != nullptr);
     if (window_ != nullptr) {
         Drain();
     }
@@ -145,20 +147,6 @@ void E2eDriver::Finish() {
 void E2eDriver::Command(int command) {
     SendMessageA(window_, WM_COMMAND, static_cast<WPARAM>(command), 0);
     Drain();
-}
-
-int E2eDriver::PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
-    DWORD start = GetTickCount();
-    for (;;) {
-        ProcessAvailable(window_, MainAccelerators());
-        if (condition()) {
-            return 1;
-        }
-        if (GetTickCount() - start > timeoutMs) {
-            return 0;
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    }
 }
 
 void E2eDriver::Drain() {
@@ -212,12 +200,12 @@ std::string E2eDriver::ReportText() const {
     return text;
 }
 
-UINT E2eDriver::MenuState(int menu, int item) const {
-    return GetMenuState(GetSubMenu(GetMenu(window_), menu), item, MF_BYPOSITION);
+int E2eDriver::LastSeen(const char* text, const char* caption) const {
+    return !seen_.empty() && seen_.back().text == text && seen_.back().caption == caption;
 }
 
 int E2eDriver::IsGrayed(int menu, int item) const {
-    return (MenuState(menu, item) & MF_GRAYED) != 0;
+    return (GetMenuState(GetSubMenu(GetMenu(window_), menu), item, MF_BYPOSITION) & MF_GRAYED) != 0;
 }
 
 int E2eDriver::IsRadioChecked(int menu, int submenu, int item) const {
@@ -295,20 +283,19 @@ DialogAnswer FillNewImage(const char* width,
     };
 }
 
-int ReadStoredValue(const char* name, std::vector<uint8_t>* bytes) {
+std::vector<int32_t> StoredIntegers(const char* name) {
+    std::vector<int32_t> values;
     HKEY key;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Velmarin\\Korvane", 0, KEY_READ, &key) != ERROR_SUCCESS) {
-        return 0;
+        return values;
     }
-    uint8_t buffer[64];
+    int32_t buffer[16];
     DWORD size = sizeof(buffer);
-    LONG result = RegQueryValueExA(key, name, nullptr, nullptr, buffer, &size);
-    RegCloseKey(key);
-    if (result != ERROR_SUCCESS) {
-        return 0;
+    if (RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size) == ERROR_SUCCESS) {
+        values.assign(buffer, buffer + size / 4);
     }
-    bytes->assign(buffer, buffer + size);
-    return 1;
+    RegCloseKey(key);
+    return values;
 }
 
 int StoredKeyExists() {
@@ -320,6 +307,10 @@ int StoredKeyExists() {
     return 1;
 }
 
+std::string TempPath(const char* name) {
+    return std::string(WinTestTempDir()) + name;
+}
+
 std::vector<uint8_t> ReadFileBytes(const std::string& path) {
     std::vector<uint8_t> bytes;
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -327,13 +318,24 @@ std::vector<uint8_t> ReadFileBytes(const std::string& path) {
         return bytes;
     }
     DWORD size = GetFileSize(file, nullptr);
+    DWORD read = 0;
     if (size != INVALID_FILE_SIZE) {
         bytes.resize(size);
-        DWORD read = 0;
-        if (size == 0 || !ReadFile(file, bytes.data(), size, &read, nullptr) || read != size) {
-            bytes.resize(read);
+        if (size != 0 && !ReadFile(file, bytes.data(), size, &read, nullptr)) {
+            read = 0;
         }
+        bytes.resize(read);
     }
     CloseHandle(file);
     return bytes;
+}
+
+int WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    int ok = file != INVALID_HANDLE_VALUE &&
+             WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+             written == bytes.size();
+    CloseHandle(file);
+    return ok;
 }

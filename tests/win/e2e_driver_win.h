@@ -25,17 +25,16 @@ class E2eDriver {
     ~E2eDriver();
 
     // Starts the program's main window the way the program does, after resetting the settings
-    // in memory to their defaults; then runs the posted start-up commands. None on failure.
+    // in memory to their defaults; then runs the posted start-up commands. None on failure,
+    // which is a test failure.
     HWND Start();
-    // Closes the window if it still exists (answering No to a save prompt) and finishes as the
-    // program does after its loop.
+    // Closes the window if it still exists (dropping the document as a No would) and finishes
+    // as the program does after its loop.
     void Finish();
 
     HWND Window() const { return window_; }
     // Sends a command and returns when it has run, dialogs included; then drains the queue.
     void Command(int command);
-    // Pumps until condition holds or timeoutMs passes; 1 when it held.
-    int PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs);
     // Pumps until the queue stays empty for a moment.
     void Drain();
 
@@ -44,15 +43,16 @@ class E2eDriver {
     int PendingAnswers() const { return static_cast<int>(answers_.size()); }
     const std::vector<SeenDialog>& Seen() const { return seen_; }
     void ClearSeen() { seen_.clear(); }
+    // 1 when the last dialog seen was a message box with this text and caption.
+    int LastSeen(const char* text, const char* caption) const;
 
     // Commands retrieved from the queue for the main window, with whether it was visible then.
     std::vector<std::pair<int, bool>> queuedCommands;
 
     std::string Title() const;
     std::string ReportText() const;
-    UINT MenuState(int menu, int item) const;  // GetMenuState bits, by position
+    // By position: item of the top-level menu, or of its submenu when submenu is not -1.
     int IsGrayed(int menu, int item) const;
-    // 1 when the item at item of the menu (or of its submenu) carries the radio mark.
     int IsRadioChecked(int menu, int submenu, int item) const;
 
     // Called from the hook's timer.
@@ -80,8 +80,12 @@ DialogAnswer FillNewImage(const char* width,
                           int buttonId,
                           std::string* entriesShown = nullptr);
 
-// Registry helpers for HKLM\Software\Velmarin\Korvane.
-int ReadStoredValue(const char* name, std::vector<uint8_t>* bytes);
+// HKLM\Software\Velmarin\Korvane: a stored value as little-endian 32-bit integers (none when it
+// is missing), and whether the key exists.
+std::vector<int32_t> StoredIntegers(const char* name);
 int StoredKeyExists();
 
+// Files in the test's own folder.
+std::string TempPath(const char* name);
 std::vector<uint8_t> ReadFileBytes(const std::string& path);
+int WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes);

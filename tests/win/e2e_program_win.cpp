@@ -54,18 +54,6 @@ std::string ProgramPath() {
     return path + "\\app\\korvane.exe";
 }
 
-std::vector<int32_t> StoredRect() {
-    std::vector<uint8_t> bytes;
-    std::vector<int32_t> values;
-    if (ReadStoredValue("WindowInfo", &bytes) && bytes.size() == 16) {
-        for (size_t i = 0; i < 16; i += 4) {
-            values.push_back(static_cast<int32_t>(bytes[i] | bytes[i + 1] << 8 | bytes[i + 2] << 16 |
-                                                  static_cast<uint32_t>(bytes[i + 3]) << 24));
-        }
-    }
-    return values;
-}
-
 }  // namespace
 
 WIN_TEST(E2eProgramRunsThroughItsOwnLoop) {
@@ -122,7 +110,7 @@ WIN_TEST(E2eProgramRunsThroughItsOwnLoop) {
     DWORD exitCode = 1;
     GetExitCodeProcess(process.hProcess, &exitCode);
     CHECK(exitCode == 0);
-    CHECK(StoredRect() == (std::vector<int32_t>{100, 120, 430, 420}));
+    CHECK(StoredIntegers("WindowInfo") == (std::vector<int32_t>{100, 120, 430, 420}));
     if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0) {
         TerminateProcess(process.hProcess, 1);
     }

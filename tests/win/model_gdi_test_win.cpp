@@ -9,25 +9,10 @@
 
 #include "model/bitmap_image.h"
 #include "model/color_table.h"
+#include "tests/win/e2e_driver_win.h"
 #include "tests/win/win_test.h"
 
 namespace {
-
-std::vector<uint8_t> FileBytes(const std::string& path) {
-    std::vector<uint8_t> data;
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) {
-        return data;
-    }
-    data.resize(GetFileSize(h, nullptr));
-    DWORD got = 0;
-    if (!data.empty() &&
-        (!ReadFile(h, data.data(), static_cast<DWORD>(data.size()), &got, nullptr) || got != data.size())) {
-        data.clear();
-    }
-    CloseHandle(h);
-    return data;
-}
 
 // A 32-bit top-down DIB section selected into a memory DC: pixels readable as 0x00RRGGBB.
 struct Canvas {
@@ -69,20 +54,21 @@ WIN_TEST(ModelGdiCreateSaveLoadRoundTrip) {
     BitmapImage image;
     CHECK(image.Create(dc, 256, 256, 8, 256));
     CHECK(image.GetSurface() != nullptr);
-    std::string path = std::string(WinTestTempDir()) + "new.bmp";
+    std::string path = TempPath("new.bmp");
     CHECK(image.Save(path.c_str(), 1));
-    std::vector<uint8_t> bytes = FileBytes(path);
+    std::vector<uint8_t> bytes = ReadFileBytes(path);
     CHECK(bytes.size() == 66614);
     CHECK(!image.Save(path.c_str(), 0));  // exists, overwrite 0
 
     BitmapImage loaded;
     CHECK(loaded.Load(dc, path.c_str()));
     CHECK(loaded.GetColorCount() == 256);
-    std::string again = std::string(WinTestTempDir()) + "again.bmp";
+    std::string again = TempPath("again.bmp");
     CHECK(loaded.Save(again.c_str(), 1));
-    CHECK(FileBytes(again) == bytes);
+    CHECK(ReadFileBytes(again) == bytes);
 
-    // 24-bit, odd width, top-down made by hand: loads and keeps its negative height.
+    // 24-bit, odd width, top-down made by hand: loads with its height's magnitude, and its
+    // first stored row is drawn at the top.
     std::vector<uint8_t> top(bytes.begin(), bytes.begin() + 54);
     int32_t height = -3;
     std::memcpy(&top[22], &height, 4);
@@ -90,17 +76,20 @@ WIN_TEST(ModelGdiCreateSaveLoadRoundTrip) {
     top[19] = 0;
     top[28] = 24;
     std::memset(&top[46], 0, 4);  // biClrUsed 0
-    top.resize(54 + 16 * 3, 0x40);
-    std::string topPath = std::string(WinTestTempDir()) + "top.bmp";
-    HANDLE h = CreateFileA(topPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(h, top.data(), static_cast<DWORD>(top.size()), &written, nullptr);
-    CloseHandle(h);
+    top.resize(54 + 16 * 3, 0);
+    top[54 + 2] = 0xFF;  // first stored row, first pixel: red
+    std::string topPath = TempPath("top.bmp");
+    CHECK(WriteFileBytes(topPath, top));
     CHECK(loaded.Load(dc, topPath.c_str()));
-    int32_t w = 0, hgt = 0;
-    CHECK(loaded.GetSize(&w, &hgt) && w == 5 && hgt == 3);
+    int32_t w = 0, h = 0;
+    CHECK(loaded.GetSize(&w, &h) && w == 5 && h == 3);
     CHECK(loaded.GetBytesPerLine() == 16);
-    CHECK(!loaded.Load(dc, (std::string(WinTestTempDir()) + "missing.bmp").c_str()));
+    {
+        Canvas canvas(8, 8);
+        loaded.Draw(canvas.dc, 0, 0);
+        CHECK(canvas.Pixel(0, 0) == 0xFF0000 && canvas.Pixel(0, 1) == 0x000000);
+    }
+    CHECK(!loaded.Load(dc, TempPath("missing.bmp").c_str()));
     CHECK(loaded.GetSurface() == nullptr);
     DeleteDC(dc);
 }
@@ -145,26 +134,23 @@ WIN_TEST(ModelGdiColourTableReachesTheSurfaceOnRemake) {
 }
 
 WIN_TEST(ModelGdiSaveKeepsAGoodFileWhenTheWriteCannotHappen) {
-    std::string path = std::string(WinTestTempDir()) + "keep.bmp";
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(h, "good", 4, &written, nullptr);
-    CloseHandle(h);
+    std::string path = TempPath("keep.bmp");
+    CHECK(WriteFileBytes(path, {'g', 'o', 'o', 'd'}));
     BitmapImage image;
     CHECK(image.Create(nullptr, 8, 8, 24, 0));
     // The target is held open without sharing: it cannot be replaced now.
     HANDLE lock = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     CHECK(!image.Save(path.c_str(), 1));
     CloseHandle(lock);
-    CHECK(FileBytes(path) == std::vector<uint8_t>({'g', 'o', 'o', 'd'}));
+    CHECK(ReadFileBytes(path) == std::vector<uint8_t>({'g', 'o', 'o', 'd'}));
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((std::string(WinTestTempDir()) + "~kv*").c_str(), &found);
+    HANDLE search = FindFirstFileA(TempPath("~kv*").c_str(), &found);
     CHECK(search == INVALID_HANDLE_VALUE);  // no temporary file left behind
     if (search != INVALID_HANDLE_VALUE) {
         FindClose(search);
     }
     CHECK(image.Save(path.c_str(), 1));
-    CHECK(FileBytes(path).size() == 54 + 8 * 24);
+    CHECK(ReadFileBytes(path).size() == 54 + 8 * 24);
 }
 
 // The public BMP suite through the GDI surface: every file accepted or refused as classified.
@@ -189,18 +175,14 @@ WIN_TEST(ModelGdiBmpSuiteAsClassified) {
             if (*p == ',') {
                 ++cell;
             } else if (cell < 7) {
-                cells[cell] += *p;
+                cells[cell] += *p == '/' ? '\\' : *p;
             }
         }
         if (cell < 7) {
             continue;
         }
-        std::string path = base + cells[0];
-        for (char& c : path) {
-            c = c == '/' ? '\\' : c;
-        }
         BitmapImage image;
-        int loaded = image.Load(nullptr, path.c_str());
+        int loaded = image.Load(nullptr, (base + cells[0]).c_str());
         if (loaded != (cells[6] == "accept")) {
             std::printf("  %s: %s but %s\n", cells[0].c_str(), cells[6].c_str(), loaded ? "loaded" : "refused");
             CHECK(loaded == (cells[6] == "accept"));
@@ -209,27 +191,4 @@ WIN_TEST(ModelGdiBmpSuiteAsClassified) {
     }
     std::fclose(csv);
     CHECK(files == 91);
-}
-
-// A top-down file draws its first stored row at the top.
-WIN_TEST(ModelGdiTopDownDrawsFirstRowOnTop) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    BitmapImage image;
-    CHECK(image.Create(dc, 2, 2, 24, 0));
-    std::string path = std::string(WinTestTempDir()) + "topdown.bmp";
-    CHECK(image.Save(path.c_str(), 1));
-    std::vector<uint8_t> bytes = FileBytes(path);
-    int32_t height = -2;
-    std::memcpy(&bytes[22], &height, 4);
-    bytes[54 + 2] = 0xFF;  // first stored row, first pixel: red
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(h);
-    CHECK(image.Load(dc, path.c_str()));
-    Canvas canvas(4, 4);
-    image.Draw(canvas.dc, 0, 0);
-    CHECK(canvas.Pixel(0, 0) == 0xFF0000);
-    CHECK(canvas.Pixel(0, 1) == 0x000000);
-    DeleteDC(dc);
 }

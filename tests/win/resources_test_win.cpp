@@ -1,9 +1,10 @@
-// The compiled resources as the program sees them through the ...A calls: menu texts come
-// back in code page 932, so they are compared with this file's literals byte for byte.
+// The compiled resources as the program and its users see them through the ...A calls: texts
+// come back in code page 932, so they are compared with this file's literals byte for byte.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <cstring>
+#include <initializer_list>
 
 #include "resources/menu_positions.h"
 #include "resources/resource.h"
@@ -13,100 +14,102 @@
 
 namespace {
 
-// One menu entry: a separator (no label), a command, or a submenu (items set).
+// One menu entry: a separator (no label), a command, or a submenu (items set). position is the
+// constant the code enables and marks it by, -1 for none.
 struct MenuEntry {
     const char* label;
     UINT id;
     bool grayed;
+    int position;
     const MenuEntry* items = nullptr;
     int itemCount = 0;
 };
 
-#define SUBMENU(label, grayed, items) \
-    { label, 0, grayed, items, COUNT(items) }
-const MenuEntry kSeparator = {nullptr, 0, false};
+#define SUBMENU(label, grayed, position, items) \
+    { label, 0, grayed, position, items, COUNT(items) }
+const MenuEntry kSeparator = {nullptr, 0, false, -1};
 
 const MenuEntry kFileItems[] = {
-    {"新規作成(N)...\tCtrl+N", ID_FILE_NEW, false},
+    {"新規作成(N)...\tCtrl+N", ID_FILE_NEW, false, kFileNew},
     kSeparator,
-    {"開く(&O)...\tCtrl+O", ID_FILE_OPEN, false},
-    {"閉じる(&C)", ID_FILE_CLOSE, true},
+    {"開く(&O)...\tCtrl+O", ID_FILE_OPEN, false, kFileOpen},
+    {"閉じる(&C)", ID_FILE_CLOSE, true, kFileClose},
     kSeparator,
-    {"上書き保存(&S)\tCtrl+S", ID_FILE_SAVE, true},
-    {"名前を付けて保存(&A)...", ID_FILE_SAVE_AS, true},
+    {"上書き保存(&S)\tCtrl+S", ID_FILE_SAVE, true, kFileSave},
+    {"名前を付けて保存(&A)...", ID_FILE_SAVE_AS, true, kFileSaveAs},
     kSeparator,
-    {"終了(&X)\tAlt+F4", ID_FILE_EXIT, false},
+    {"終了(&X)\tAlt+F4", ID_FILE_EXIT, false, kFileExit},
 };
 const MenuEntry kEditItems[] = {
-    {"すべて選択(L)\tCtrl+A", ID_EDIT_SELECT_ALL, false},
+    {"すべて選択(L)\tCtrl+A", ID_EDIT_SELECT_ALL, false, kEditSelectAll},
     kSeparator,
-    {"ﾚｼﾞｽﾄﾘを削除(E)", ID_EDIT_DELETE_SETTINGS, false},
+    {"ﾚｼﾞｽﾄﾘを削除(E)", ID_EDIT_DELETE_SETTINGS, false, kEditDeleteSettings},
 };
 const MenuEntry kTextItems[] = {
-    {"必要なものだけ表示(&N)", ID_TEXT_SUMMARY, false},
-    {"メンバを列挙(E)", ID_TEXT_MEMBERS, false},
+    {"必要なものだけ表示(&N)", ID_TEXT_SUMMARY, false, kTextSummary},
+    {"メンバを列挙(E)", ID_TEXT_MEMBERS, false, kTextMembers},
 };
 const MenuEntry kNotationItems[] = {
-    {"10進(&D)", ID_NOTATION_DEC, false},
-    {"16進(&H)", ID_NOTATION_HEX, false},
+    {"10進(&D)", ID_NOTATION_DEC, false, kNotationDec},
+    {"16進(&H)", ID_NOTATION_HEX, false, kNotationHex},
 };
 const MenuEntry kImageItems[] = {
-    {"実寸で表示(&O)", ID_IMAGE_ACTUAL_SIZE, false},
-    {"ｳｨﾝﾄﾞｳに合わせる(&S)", ID_IMAGE_FIT_WINDOW, false},
+    {"実寸で表示(&O)", ID_IMAGE_ACTUAL_SIZE, false, kImageActualSize},
+    {"ｳｨﾝﾄﾞｳに合わせる(&S)", ID_IMAGE_FIT_WINDOW, false, kImageFitWindow},
 };
 const MenuEntry kBackgroundItems[] = {
-    {"黒(&B)", ID_BG_BLACK, false},
-    {"白(&W)", ID_BG_WHITE, false},
+    {"黒(&B)", ID_BG_BLACK, false, kBgBlack},
+    {"白(&W)", ID_BG_WHITE, false, kBgWhite},
 };
 const MenuEntry kViewItems[] = {
-    {"ｵﾌﾟｼｮﾝ(&O)...\tF4", ID_VIEW_OPTIONS, false},
-    {"ｶﾗｰﾃｰﾌﾞﾙを編集(&E)...", ID_VIEW_EDIT_COLOR_TABLE, true},
+    {"ｵﾌﾟｼｮﾝ(&O)...\tF4", ID_VIEW_OPTIONS, false, kViewOptions},
+    {"ｶﾗｰﾃｰﾌﾞﾙを編集(&E)...", ID_VIEW_EDIT_COLOR_TABLE, true, kViewEditColorTable},
     kSeparator,
-    {"ﾍｯﾀﾞｰ情報を表示(&H)", ID_VIEW_HEADER, false},
-    {"画像を表示(&I)", ID_VIEW_IMAGE, false},
+    {"ﾍｯﾀﾞｰ情報を表示(&H)", ID_VIEW_HEADER, false, kViewHeader},
+    {"画像を表示(&I)", ID_VIEW_IMAGE, false, kViewImage},
     kSeparator,
-    SUBMENU("ﾍｯﾀﾞｰ情報表示設定(&C)", true, kTextItems),
-    SUBMENU("数字表記(&N)", true, kNotationItems),
+    SUBMENU("ﾍｯﾀﾞｰ情報表示設定(&C)", true, kViewTextSubmenu, kTextItems),
+    SUBMENU("数字表記(&N)", true, kViewNotationSubmenu, kNotationItems),
     kSeparator,
-    SUBMENU("画像表示設定(R)", true, kImageItems),
-    SUBMENU("背景色(&B)", true, kBackgroundItems),
+    SUBMENU("画像表示設定(R)", true, kViewImageSubmenu, kImageItems),
+    SUBMENU("背景色(&B)", true, kViewBackgroundSubmenu, kBackgroundItems),
     kSeparator,
-    {"再描画(&D)\tF5", ID_VIEW_REDRAW, true},
+    {"再描画(&D)\tF5", ID_VIEW_REDRAW, true, kViewRedraw},
 };
 const MenuEntry kWindowItems[] = {
-    {"画像に合わせる(&F)\tF6", ID_WINDOW_FIT_IMAGE, true},
-    {"画像の比率を保持(&R)\tF7", ID_WINDOW_KEEP_ASPECT, true},
+    {"画像に合わせる(&F)\tF6", ID_WINDOW_FIT_IMAGE, true, kWindowFitImage},
+    {"画像の比率を保持(&R)\tF7", ID_WINDOW_KEEP_ASPECT, true, kWindowKeepAspect},
 };
 const MenuEntry kHelpItems[] = {
-    {"ﾊﾞｰｼﾞｮﾝ情報(&A)...", ID_HELP_ABOUT, false},
+    {"ﾊﾞｰｼﾞｮﾝ情報(&A)...", ID_HELP_ABOUT, false, kHelpAbout},
 };
 const MenuEntry kMainMenu[] = {
-    SUBMENU("ﾌｧｲﾙ(&F)", false, kFileItems), SUBMENU("編集(&E)", false, kEditItems),
-    SUBMENU("表示(&V)", false, kViewItems), SUBMENU("ｳｨﾝﾄﾞｳ(&W)", false, kWindowItems),
-    SUBMENU("ﾍﾙﾌﾟ(&H)", false, kHelpItems),
+    SUBMENU("ﾌｧｲﾙ(&F)", false, kMenuFile, kFileItems), SUBMENU("編集(&E)", false, kMenuEdit, kEditItems),
+    SUBMENU("表示(&V)", false, kMenuView, kViewItems), SUBMENU("ｳｨﾝﾄﾞｳ(&W)", false, kMenuWindow, kWindowItems),
+    SUBMENU("ﾍﾙﾌﾟ(&H)", false, kMenuHelp, kHelpItems),
 };
 
 const MenuEntry kSwapItems[] = {
-    {"赤⇔緑(&1)", ID_OP_SWAP_RG, false},
-    {"緑⇔青(&2)", ID_OP_SWAP_GB, false},
-    {"青⇔赤(&3)", ID_OP_SWAP_BR, false},
+    {"赤⇔緑(&1)", ID_OP_SWAP_RG, false, -1},
+    {"緑⇔青(&2)", ID_OP_SWAP_GB, false, -1},
+    {"青⇔赤(&3)", ID_OP_SWAP_BR, false, -1},
 };
 const MenuEntry kPaletteItems[] = {
-    {"ﾌｧｲﾙから読込(&L)...\tCtrl+O", ID_PALETTE_LOAD, false},
-    {"画像に反映(&R)\tF5", ID_PALETTE_APPLY, false},
+    {"ﾌｧｲﾙから読込(&L)...\tCtrl+O", ID_PALETTE_LOAD, false, -1},
+    {"画像に反映(&R)\tF5", ID_PALETTE_APPLY, false, -1},
     kSeparator,
-    {"最初の状態に戻す(&U)\tCtrl+Z", ID_PALETTE_REVERT, false},
+    {"最初の状態に戻す(&U)\tCtrl+Z", ID_PALETTE_REVERT, false, -1},
     kSeparator,
-    {"閉じる(&C)\tEsc", ID_PALETTE_CLOSE, false},
-    {"反映して閉じる(O)\tEnter", ID_PALETTE_APPLY_CLOSE, false},
+    {"閉じる(&C)\tEsc", ID_PALETTE_CLOSE, false, -1},
+    {"反映して閉じる(O)\tEnter", ID_PALETTE_APPLY_CLOSE, false, -1},
 };
 const MenuEntry kOperationItems[] = {
-    {"全て反転(&R)", ID_OP_INVERT_ALL, false},
-    SUBMENU("ﾁｬﾝﾈﾙの交換(C)", false, kSwapItems),
+    {"全て反転(&R)", ID_OP_INVERT_ALL, false, -1},
+    SUBMENU("ﾁｬﾝﾈﾙの交換(C)", false, -1, kSwapItems),
 };
 const MenuEntry kEditorMenu[] = {
-    SUBMENU("ﾊﾟﾚｯﾄ(&P)", false, kPaletteItems),
-    SUBMENU("操作(&O)", false, kOperationItems),
+    SUBMENU("ﾊﾟﾚｯﾄ(&P)", false, -1, kPaletteItems),
+    SUBMENU("操作(&O)", false, -1, kOperationItems),
 };
 
 // Compares a loaded menu with the expected entries, recursing into submenus.
@@ -120,18 +123,16 @@ void CheckMenu(HMENU menu, const MenuEntry* entries, int count) {
             CHECK((state & MF_SEPARATOR) != 0);
             continue;
         }
+        CHECK(want.position == -1 || want.position == pos);
         char label[128] = {};
         GetMenuStringA(menu, pos, label, sizeof(label), MF_BYPOSITION);
         CHECK(std::strcmp(label, want.label) == 0);
         CHECK(((state & MF_GRAYED) != 0) == want.grayed);
         HMENU sub = GetSubMenu(menu, pos);
-        if (want.items != nullptr) {
-            CHECK(sub != nullptr);
-            if (sub != nullptr) {
-                CheckMenu(sub, want.items, want.itemCount);
-            }
-        } else {
-            CHECK(sub == nullptr);
+        CHECK((sub != nullptr) == (want.items != nullptr));
+        if (sub != nullptr && want.items != nullptr) {
+            CheckMenu(sub, want.items, want.itemCount);
+        } else if (want.items == nullptr) {
             CHECK(GetMenuItemID(menu, pos) == want.id);
         }
     }
@@ -143,51 +144,20 @@ bool IsJapanese(LPCSTR type, int id) {
 
 }  // namespace
 
-WIN_TEST(ResourcesMainMenu) {
-    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAIN_MENU));
-    CHECK(menu != nullptr);
-    if (menu == nullptr) {
-        return;
-    }
-    CHECK(IsJapanese(RT_MENU, IDR_MAIN_MENU));
-    CheckMenu(menu, kMainMenu, COUNT(kMainMenu));
-
-    // The named positions the code uses must land on the items they name.
-    HMENU file = GetSubMenu(menu, kMenuFile);
-    HMENU view = GetSubMenu(menu, kMenuView);
-    CHECK(GetMenuItemID(file, kFileNew) == ID_FILE_NEW);
-    CHECK(GetMenuItemID(file, kFileOpen) == ID_FILE_OPEN);
-    CHECK(GetMenuItemID(file, kFileClose) == ID_FILE_CLOSE);
-    CHECK(GetMenuItemID(file, kFileSave) == ID_FILE_SAVE);
-    CHECK(GetMenuItemID(file, kFileSaveAs) == ID_FILE_SAVE_AS);
-    CHECK(GetMenuItemID(file, kFileExit) == ID_FILE_EXIT);
-    CHECK(GetMenuItemID(GetSubMenu(menu, kMenuEdit), kEditSelectAll) == ID_EDIT_SELECT_ALL);
-    CHECK(GetMenuItemID(GetSubMenu(menu, kMenuEdit), kEditDeleteSettings) == ID_EDIT_DELETE_SETTINGS);
-    CHECK(GetMenuItemID(view, kViewOptions) == ID_VIEW_OPTIONS);
-    CHECK(GetMenuItemID(view, kViewEditColorTable) == ID_VIEW_EDIT_COLOR_TABLE);
-    CHECK(GetMenuItemID(view, kViewHeader) == ID_VIEW_HEADER);
-    CHECK(GetMenuItemID(view, kViewImage) == ID_VIEW_IMAGE);
-    CHECK(GetMenuItemID(view, kViewRedraw) == ID_VIEW_REDRAW);
-    CHECK(GetMenuItemID(GetSubMenu(view, kViewTextSubmenu), kTextSummary) == ID_TEXT_SUMMARY);
-    CHECK(GetMenuItemID(GetSubMenu(view, kViewTextSubmenu), kTextMembers) == ID_TEXT_MEMBERS);
-    CHECK(GetMenuItemID(GetSubMenu(view, kViewNotationSubmenu), kNotationDec) == ID_NOTATION_DEC);
-    CHECK(GetMenuItemID(GetSubMenu(view, kViewNotationSubmenu), kNotationHex) == ID_NOTATION_HEX);
-    CHECK(GetMenuItemID(GetSubMenu(view, kViewImageSubmenu), kImageActualSize) == ID_IMAGE_ACTUAL_SIZE);
-    CHECK(GetMenuItemID(GetSubMenu(view, kViewImageSubmenu), kImageFitWindow) == ID_IMAGE_FIT_WINDOW);
-    CHECK(GetMenuItemID(GetSubMenu(view, kViewBackgroundSubmenu), kBgBlack) == ID_BG_BLACK);
-    CHECK(GetMenuItemID(GetSubMenu(view, kViewBackgroundSubmenu), kBgWhite) == ID_BG_WHITE);
-    CHECK(GetMenuItemID(GetSubMenu(menu, kMenuWindow), kWindowFitImage) == ID_WINDOW_FIT_IMAGE);
-    CHECK(GetMenuItemID(GetSubMenu(menu, kMenuWindow), kWindowKeepAspect) == ID_WINDOW_KEEP_ASPECT);
-    CHECK(GetMenuItemID(GetSubMenu(menu, kMenuHelp), kHelpAbout) == ID_HELP_ABOUT);
-    DestroyMenu(menu);
-}
-
-WIN_TEST(ResourcesEditorMenu) {
-    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_EDITOR_MENU));
-    CHECK(menu != nullptr);
-    if (menu != nullptr) {
-        CheckMenu(menu, kEditorMenu, COUNT(kEditorMenu));
-        DestroyMenu(menu);
+// Every label, key and initial state; the positions the code uses land on the items they name.
+WIN_TEST(ResourcesMenus) {
+    const struct {
+        int id;
+        const MenuEntry* entries;
+        int count;
+    } kMenus[] = {{IDR_MAIN_MENU, kMainMenu, COUNT(kMainMenu)}, {IDR_EDITOR_MENU, kEditorMenu, COUNT(kEditorMenu)}};
+    for (const auto& m : kMenus) {
+        HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m.id));
+        CHECK(menu != nullptr && IsJapanese(RT_MENU, m.id));
+        if (menu != nullptr) {
+            CheckMenu(menu, m.entries, m.count);
+            DestroyMenu(menu);
+        }
     }
 }
 
@@ -196,17 +166,12 @@ namespace {
 void CheckAccelerators(int id, const ACCEL* want, int count) {
     HACCEL table = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
     CHECK(table != nullptr);
-    if (table == nullptr) {
-        return;
-    }
     ACCEL got[16] = {};
-    CHECK(CopyAcceleratorTableA(table, nullptr, 0) == count);
-    int copied = CopyAcceleratorTableA(table, got, 16);
+    int copied = table != nullptr ? CopyAcceleratorTableA(table, got, 16) : 0;
     CHECK(copied == count);
     for (int i = 0; i < count && i < copied; ++i) {
-        CHECK(got[i].key == want[i].key);
-        CHECK(got[i].cmd == want[i].cmd);
         // Every entry is a virtual key that leaves the menu bar alone.
+        CHECK(got[i].key == want[i].key && got[i].cmd == want[i].cmd);
         CHECK(got[i].fVirt == (want[i].fVirt | FVIRTKEY | FNOINVERT));
     }
     DestroyAcceleratorTable(table);
@@ -231,254 +196,161 @@ WIN_TEST(ResourcesAcceleratorTables) {
 
 namespace {
 
-// A dialog template read back from the module: the classic DLGTEMPLATE layout, whose
-// strings are UTF-16 and are turned into code page 932 here.
-class TemplateReader {
-  public:
-    explicit TemplateReader(int id) {
-        HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(id), RT_DIALOG);
-        if (found != nullptr) {
-            base_ = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, found)));
-            size_ = SizeofResource(nullptr, found);
-        }
-    }
-    bool Found() const { return base_ != nullptr; }
-    bool Ok() const { return base_ != nullptr && offset_ <= size_; }
-
-    DWORD Dword() {
-        DWORD low = Word();
-        return low | (static_cast<DWORD>(Word()) << 16);
-    }
-    WORD Word() {
-        WORD value = 0;
-        if (offset_ + 2 <= size_) {
-            std::memcpy(&value, base_ + offset_, 2);
-        }
-        offset_ += 2;
-        return value;
-    }
-    short Short() { return static_cast<short>(Word()); }
-    void AlignDword() { offset_ = (offset_ + 3) & ~3u; }
-
-    // A string or an ordinal (0xFFFF then the number, given as "#number").
-    void Text(char* out, int outSize) {
-        WCHAR wide[128] = {};
-        int n = 0;
-        WORD first = Word();
-        if (first == 0xFFFF) {
-            wsprintfA(out, "#%u", Word());
-            return;
-        }
-        for (WORD c = first; c != 0; c = Word()) {
-            if (n < 127) {
-                wide[n++] = c;
-            }
-        }
-        out[0] = 0;
-        if (n > 0) {
-            int bytes = WideCharToMultiByte(932, 0, wide, n, out, outSize - 1, nullptr, nullptr);
-            out[bytes > 0 ? bytes : 0] = 0;
-        }
-    }
-
-  private:
-    const BYTE* base_ = nullptr;
-    DWORD size_ = 0;
-    DWORD offset_ = 0;
-};
-
-const DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
-
-struct ExpectedDialog {
-    const char* caption;
-    const char* menu;     // "" when the dialog has none
-    short width, height;  // -1: the size is not checked
-};
-
-// Class "#128" is a button, "#129" an edit, "#130" a static, "#133" a combo box.
+// A control as the user meets it. style holds the bits of the control's kind that show: the
+// button kind, the static kind, digits only in an edit, a drop-down list, a trackbar's look.
 struct ExpectedControl {
     int id;
     const char* className;
-    const char* text;
-    short x, y, cx, cy;  // cx -1: the rectangle is not checked
-    DWORD required;      // style bits that must be set
-    DWORD forbidden;     // style bits that must be clear (WS_TABSTOP is checked separately)
+    const char* text;  // null: not compared
+    DWORD style;
 };
 
-const DWORD kStatic = SS_LEFT | WS_CHILD | WS_VISIBLE;
-const DWORD kNotStatic = SS_TYPEMASK & ~SS_LEFT;
-const DWORD kEdit = ES_AUTOHSCROLL | WS_BORDER | WS_CHILD | WS_VISIBLE;
-const DWORD kGroup = BS_GROUPBOX | WS_CHILD | WS_VISIBLE;
-const DWORD kDefault = BS_DEFPUSHBUTTON | WS_CHILD | WS_VISIBLE;
-const DWORD kPush = BS_PUSHBUTTON | WS_CHILD | WS_VISIBLE;
-
-// Reads template id and checks its header, then every control in template order, and that
-// exactly the controls listed in tabOrder are tab stops, in that order.
-void CheckDialog(int id,
-                 const ExpectedDialog& dialog,
-                 const ExpectedControl* controls,
-                 int count,
-                 const int* tabOrder,
-                 int tabCount) {
-    TemplateReader t(id);
-    CHECK(t.Found());
-    if (!t.Found()) {
-        return;
+DWORD VisibleStyleBits(const char* className) {
+    if (lstrcmpiA(className, "Button") == 0) {
+        return BS_TYPEMASK;
     }
-    CHECK(IsJapanese(RT_DIALOG, id));
-    CHECK(t.Dword() == kDialogStyle);  // no WS_VISIBLE: every dialog is shown by its caller
-    CHECK(t.Dword() == 0);
-    CHECK(t.Word() == count);
-    CHECK(t.Short() == 0);
-    CHECK(t.Short() == 0);
-    short width = t.Short(), height = t.Short();
-    if (dialog.width >= 0) {
-        CHECK(width == dialog.width && height == dialog.height);
+    if (lstrcmpiA(className, "Static") == 0) {
+        return SS_TYPEMASK;
     }
-    char text[256];
-    t.Text(text, sizeof(text));
-    CHECK(std::strcmp(text, dialog.menu) == 0);
-    t.Text(text, sizeof(text));
-    CHECK(text[0] == 0);  // the standard dialog class
-    t.Text(text, sizeof(text));
-    CHECK(std::strcmp(text, dialog.caption) == 0);
-    CHECK(t.Word() == 9);
-    t.Text(text, sizeof(text));
-    CHECK(std::strcmp(text, "ＭＳ Ｐゴシック") == 0);
-
-    int tabSeen = 0;
-    for (int i = 0; i < count; ++i) {
-        const ExpectedControl& want = controls[i];
-        t.AlignDword();
-        DWORD style = t.Dword();
-        t.Dword();
-        short x = t.Short(), y = t.Short(), cx = t.Short(), cy = t.Short();
-        int controlId = static_cast<short>(t.Word());
-        char className[64];
-        t.Text(className, sizeof(className));
-        t.Text(text, sizeof(text));
-        WORD extra = t.Word();
-        for (WORD skipped = 0; skipped < extra; skipped += 2) {
-            t.Word();
-        }
-        CHECK(controlId == want.id);
-        CHECK(lstrcmpiA(className, want.className) == 0);
-        CHECK(std::strcmp(text, want.text) == 0);
-        if (want.cx >= 0) {
-            CHECK(x == want.x && y == want.y && cx == want.cx && cy == want.cy);
-        }
-        CHECK((style & want.required) == want.required);
-        CHECK((style & want.forbidden) == 0);
-        if (style & WS_TABSTOP) {
-            CHECK(tabSeen < tabCount && tabOrder[tabSeen] == controlId);
-            ++tabSeen;
-        }
+    if (lstrcmpiA(className, "Edit") == 0) {
+        return ES_NUMBER;
     }
-    CHECK(tabSeen == tabCount);
-    CHECK(t.Ok());
+    if (lstrcmpiA(className, "ComboBox") == 0) {
+        return CBS_DROPDOWNLIST;
+    }
+    return TBS_VERT | TBS_BOTH | TBS_NOTICKS | TBS_TOP | TBS_AUTOTICKS;
 }
 
 INT_PTR CALLBACK NullDialogProc(HWND, UINT, WPARAM, LPARAM) {
     return FALSE;
 }
 
+// Creates dialog id for real and checks its caption and font, every control in template order,
+// and that exactly the controls in tabOrder are tab stops, in that order. Returns the dialog.
+HWND CheckDialog(int id,
+                 const char* caption,
+                 const ExpectedControl* controls,
+                 int count,
+                 const int* tabOrder,
+                 int tabCount) {
+    CHECK(IsJapanese(RT_DIALOG, id));
+    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), nullptr, NullDialogProc, 0);
+    CHECK(dialog != nullptr);
+    if (dialog == nullptr) {
+        return nullptr;
+    }
+    CHECK(!IsWindowVisible(dialog));  // every dialog is shown by its caller
+    char text[256] = {};
+    GetWindowTextA(dialog, text, sizeof(text));
+    CHECK(std::strcmp(text, caption) == 0);
+    LOGFONTA font = {};
+    CHECK(GetObjectA(reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0)), sizeof(font), &font) != 0);
+    CHECK(std::strcmp(font.lfFaceName, "ＭＳ Ｐゴシック") == 0);
+    HDC screen = GetDC(nullptr);
+    CHECK(font.lfHeight == -MulDiv(9, GetDeviceCaps(screen, LOGPIXELSY), 72));
+    ReleaseDC(nullptr, screen);
+
+    int seen = 0;
+    int tabSeen = 0;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT), ++seen) {
+        if (seen >= count) {
+            continue;
+        }
+        const ExpectedControl& want = controls[seen];
+        char className[64] = {};
+        GetClassNameA(child, className, sizeof(className));
+        GetWindowTextA(child, text, sizeof(text));
+        DWORD style = static_cast<DWORD>(GetWindowLongA(child, GWL_STYLE));
+        CHECK((GetDlgCtrlID(child) & 0xFFFF) == (want.id & 0xFFFF));
+        CHECK(lstrcmpiA(className, want.className) == 0);
+        CHECK(want.text == nullptr || std::strcmp(text, want.text) == 0);
+        CHECK((style & VisibleStyleBits(className)) == want.style);
+        if (style & WS_TABSTOP) {
+            CHECK(tabSeen < tabCount && tabOrder[tabSeen] == GetDlgCtrlID(child));
+            ++tabSeen;
+        }
+    }
+    CHECK(seen == count);
+    CHECK(tabSeen == tabCount);
+    return dialog;
+}
+
 }  // namespace
 
-WIN_TEST(ResourcesNewImageDialog) {
-    const ExpectedControl kControls[] = {
-        {IDC_STATIC, "#130", "幅(&W):", 7, 10, 19, 8, kStatic, kNotStatic},
-        {IDC_NEW_WIDTH, "#129", "", 55, 7, 36, 12, kEdit, ES_NUMBER},
-        {IDC_STATIC, "#130", "ﾋﾟｸｾﾙ", 101, 10, 19, 8, kStatic, kNotStatic},
-        {IDC_STATIC, "#130", "高さ(&H):", 7, 28, 23, 8, kStatic, kNotStatic},
-        {IDC_NEW_HEIGHT, "#129", "", 55, 25, 36, 12, kEdit, ES_NUMBER},
-        {IDC_STATIC, "#130", "ﾋﾟｸｾﾙ", 101, 28, 19, 8, kStatic, kNotStatic},
-        {IDC_STATIC, "#130", "ｴﾝﾄﾘ数(&E):", 7, 46, 32, 8, kStatic, kNotStatic},
-        {IDC_NEW_ENTRIES, "#129", "", 55, 43, 36, 12, kEdit, ES_NUMBER},
-        {IDC_STATIC, "#130", "色", 100, 46, 8, 8, kStatic, kNotStatic},
-        {IDC_STATIC, "#130", "ｶﾗｰﾓｰﾄﾞ(&C):", 7, 65, 38, 8, kStatic, kNotStatic},
-        {IDC_NEW_COLOR_MODE, "#133", "", 55, 62, 45, 62, CBS_DROPDOWNLIST | WS_VSCROLL | WS_CHILD | WS_VISIBLE, 0},
-        {IDOK, "#128", "OK", 57, 83, 26, 14, kDefault, 0},
-        {IDCANCEL, "#128", "ｷｬﾝｾﾙ", 94, 83, 26, 14, kPush, BS_DEFPUSHBUTTON},
-    };
-    const int kTabs[] = {IDC_NEW_WIDTH, IDC_NEW_HEIGHT, IDC_NEW_ENTRIES, IDC_NEW_COLOR_MODE, IDOK, IDCANCEL};
-    CheckDialog(IDD_NEW_IMAGE, {"画像の大きさ", "", 127, 103}, kControls, COUNT(kControls), kTabs, COUNT(kTabs));
-}
-
-WIN_TEST(ResourcesOptionsDialog) {
-    const DWORD kDigits = kEdit | ES_NUMBER;
-    const ExpectedControl kControls[] = {
-        {IDC_STATIC, "#130", "ｴﾝﾄﾘの幅(&W):", 17, 24, 40, 8, kStatic, kNotStatic},
-        {IDC_OPT_ENTRY_WIDTH, "#129", "", 99, 22, 22, 12, kDigits, 0},
-        {IDC_STATIC, "#130", "ｴﾝﾄﾘの高さ(&H):", 17, 41, 45, 8, kStatic, kNotStatic},
-        {IDC_OPT_ENTRY_HEIGHT, "#129", "", 99, 38, 22, 12, kDigits, 0},
-        {IDC_STATIC, "#130", "ｴﾝﾄﾘを横に並べる個数(&S):", 17, 57, 78, 8, kStatic, kNotStatic},
-        {IDC_OPT_COLUMNS, "#129", "", 99, 54, 22, 12, kDigits, 0},
-        {IDC_STATIC, "#130", "ｴﾝﾄﾘを縦に並べる個数(&S):", 17, 73, 78, 8, kStatic, kNotStatic},
-        {IDC_OPT_ROWS, "#129", "", 99, 70, 22, 12, kDigits, 0},
-        {IDC_STATIC, "#128", "ｴﾝﾄﾘの設定", 7, 7, 128, 84, kGroup, 0},
-        {IDC_STATIC, "#130", "ｶｰｿﾙの幅(&C):", 15, 117, 42, 8, kStatic, kNotStatic},
-        {IDC_OPT_CURSOR_WIDTH, "#129", "", 99, 114, 22, 12, kDigits, 0},
-        {IDC_STATIC, "#128", "ｶｰｿﾙの設定", 7, 100, 128, 36, kGroup, 0},
-        {IDOK, "#128", "OK", 77, 142, 26, 14, kDefault, 0},
-        {IDCANCEL, "#128", "ｷｬﾝｾﾙ", 109, 142, 26, 14, kPush, BS_DEFPUSHBUTTON},
-    };
-    const int kTabs[] = {
-        IDC_OPT_ENTRY_WIDTH, IDC_OPT_ENTRY_HEIGHT, IDC_OPT_COLUMNS, IDC_OPT_ROWS, IDC_OPT_CURSOR_WIDTH, IDOK, IDCANCEL};
-    CheckDialog(IDD_OPTIONS, {"ｵﾌﾟｼｮﾝ", "", 142, 163}, kControls, COUNT(kControls), kTabs, COUNT(kTabs));
-}
-
-WIN_TEST(ResourcesEditorDialog) {
-    // The editor lays itself out when it starts, so the template's rectangles are not checked.
-    const DWORD kTrack = TBS_HORZ | TBS_BOTH | TBS_NOTICKS | WS_CHILD | WS_VISIBLE;
-    const DWORD kNotTrack = TBS_VERT | TBS_AUTOTICKS | TBS_TOP;
-    const ExpectedControl kControls[] = {
-        {IDC_EDIT_RED, "#129", "", 0, 0, -1, 0, kEdit, ES_NUMBER},
-        {IDC_EDIT_GREEN, "#129", "", 0, 0, -1, 0, kEdit, ES_NUMBER},
-        {IDC_EDIT_BLUE, "#129", "", 0, 0, -1, 0, kEdit, ES_NUMBER},
-        {IDC_INVERT_RED, "#128", "反転", 0, 0, -1, 0, kPush, BS_DEFPUSHBUTTON},
-        {IDC_INVERT_GREEN, "#128", "反転", 0, 0, -1, 0, kPush, BS_DEFPUSHBUTTON},
-        {IDC_INVERT_BLUE, "#128", "反転", 0, 0, -1, 0, kPush, BS_DEFPUSHBUTTON},
-        {IDC_TRACK_RED, "msctls_trackbar32", "", 0, 0, -1, 0, kTrack, kNotTrack},
-        {IDC_TRACK_GREEN, "msctls_trackbar32", "", 0, 0, -1, 0, kTrack, kNotTrack},
-        {IDC_TRACK_BLUE, "msctls_trackbar32", "", 0, 0, -1, 0, kTrack, kNotTrack},
-    };
-    const int kTabs[] = {IDC_EDIT_RED,    IDC_EDIT_GREEN, IDC_EDIT_BLUE,   IDC_INVERT_RED, IDC_INVERT_GREEN,
-                         IDC_INVERT_BLUE, IDC_TRACK_RED,  IDC_TRACK_GREEN, IDC_TRACK_BLUE};
-    CheckDialog(IDD_COLOR_TABLE, {"カラーテーブル一覧", "#104", -1, -1}, kControls, COUNT(kControls), kTabs,
-                COUNT(kTabs));
-
-    // Created for real it stays hidden at the origin, and its menu and trackbars resolve.
+WIN_TEST(ResourcesDialogs) {
     INITCOMMONCONTROLSEX classes = {sizeof(classes), ICC_BAR_CLASSES};
     InitCommonControlsEx(&classes);
-    HWND editor =
-        CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_COLOR_TABLE), nullptr, NullDialogProc, 0);
-    CHECK(editor != nullptr);
-    if (editor == nullptr) {
-        return;
-    }
-    CHECK(!IsWindowVisible(editor));
-    CHECK(GetMenuItemCount(GetMenu(editor)) == 2);
-    RECT rect;
-    GetWindowRect(editor, &rect);
-    CHECK(rect.left == 0 && rect.top == 0);  // the owner's client origin; with no owner, the screen's
-    CHECK(GetDlgItem(editor, IDC_TRACK_BLUE) != nullptr);
-    DestroyWindow(editor);
-}
-
-WIN_TEST(ResourcesAboutBox) {
-    const ExpectedControl kControls[] = {
-        {IDC_STATIC, "#130", "#105", 0, 0, -1, 0, SS_ICON | WS_CHILD | WS_VISIBLE, 0},
-        {IDC_STATIC, "#130", "Korvane Version 1.0", 0, 0, -1, 0, kStatic, kNotStatic},
-        {IDC_STATIC, "#130", "Copyright (C) 2026 Velmarin", 0, 0, -1, 0, kStatic, kNotStatic},
-        {IDC_STATIC, "#128", "連絡先", 0, 0, -1, 0, kGroup, 0},
-        {IDC_STATIC, "#130", "E-mail: korvane@velmarin.example", 0, 0, -1, 0, kStatic, kNotStatic},
-        {IDC_STATIC, "#130", "Web: velmarin.example/korvane", 0, 0, -1, 0, kStatic, kNotStatic},
+    // Digits other than those of a size can be typed: the dialog's code judges them.
+    const ExpectedControl kNewImage[] = {
+        {IDC_STATIC, "Static", "幅(&W):", SS_LEFT},
+        {IDC_NEW_WIDTH, "Edit", "", 0},
+        {IDC_STATIC, "Static", "ﾋﾟｸｾﾙ", SS_LEFT},
+        {IDC_STATIC, "Static", "高さ(&H):", SS_LEFT},
+        {IDC_NEW_HEIGHT, "Edit", "", 0},
+        {IDC_STATIC, "Static", "ﾋﾟｸｾﾙ", SS_LEFT},
+        {IDC_STATIC, "Static", "ｴﾝﾄﾘ数(&E):", SS_LEFT},
+        {IDC_NEW_ENTRIES, "Edit", "", 0},
+        {IDC_STATIC, "Static", "色", SS_LEFT},
+        {IDC_STATIC, "Static", "ｶﾗｰﾓｰﾄﾞ(&C):", SS_LEFT},
+        {IDC_NEW_COLOR_MODE, "ComboBox", "", CBS_DROPDOWNLIST},
+        {IDOK, "Button", "OK", BS_DEFPUSHBUTTON},
+        {IDCANCEL, "Button", "ｷｬﾝｾﾙ", BS_PUSHBUTTON},
     };
-    // No buttons and no tab stops: Enter, Esc and the close box end it.
-    CheckDialog(IDD_ABOUT, {"ﾊﾞｰｼﾞｮﾝ情報", "", 154, 97}, kControls, COUNT(kControls), nullptr, 0);
+    const int kNewImageTabs[] = {IDC_NEW_WIDTH, IDC_NEW_HEIGHT, IDC_NEW_ENTRIES, IDC_NEW_COLOR_MODE, IDOK, IDCANCEL};
+    DestroyWindow(
+        CheckDialog(IDD_NEW_IMAGE, "画像の大きさ", kNewImage, COUNT(kNewImage), kNewImageTabs, COUNT(kNewImageTabs)));
 
-    HWND about = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ABOUT), nullptr, NullDialogProc, 0);
-    CHECK(about != nullptr);
+    const ExpectedControl kOptions[] = {
+        {IDC_STATIC, "Static", "ｴﾝﾄﾘの幅(&W):", SS_LEFT},
+        {IDC_OPT_ENTRY_WIDTH, "Edit", "", ES_NUMBER},
+        {IDC_STATIC, "Static", "ｴﾝﾄﾘの高さ(&H):", SS_LEFT},
+        {IDC_OPT_ENTRY_HEIGHT, "Edit", "", ES_NUMBER},
+        {IDC_STATIC, "Static", "ｴﾝﾄﾘを横に並べる個数(&S):", SS_LEFT},
+        {IDC_OPT_COLUMNS, "Edit", "", ES_NUMBER},
+        {IDC_STATIC, "Static", "ｴﾝﾄﾘを縦に並べる個数(&S):", SS_LEFT},
+        {IDC_OPT_ROWS, "Edit", "", ES_NUMBER},
+        {IDC_STATIC, "Button", "ｴﾝﾄﾘの設定", BS_GROUPBOX},
+        {IDC_STATIC, "Static", "ｶｰｿﾙの幅(&C):", SS_LEFT},
+        {IDC_OPT_CURSOR_WIDTH, "Edit", "", ES_NUMBER},
+        {IDC_STATIC, "Button", "ｶｰｿﾙの設定", BS_GROUPBOX},
+        {IDOK, "Button", "OK", BS_DEFPUSHBUTTON},
+        {IDCANCEL, "Button", "ｷｬﾝｾﾙ", BS_PUSHBUTTON},
+    };
+    const int kOptionsTabs[] = {
+        IDC_OPT_ENTRY_WIDTH, IDC_OPT_ENTRY_HEIGHT, IDC_OPT_COLUMNS, IDC_OPT_ROWS, IDC_OPT_CURSOR_WIDTH, IDOK, IDCANCEL};
+    DestroyWindow(CheckDialog(IDD_OPTIONS, "ｵﾌﾟｼｮﾝ", kOptions, COUNT(kOptions), kOptionsTabs, COUNT(kOptionsTabs)));
+
+    const DWORD kTrack = TBS_HORZ | TBS_BOTH | TBS_NOTICKS;
+    const ExpectedControl kEditor[] = {
+        {IDC_EDIT_RED, "Edit", "", 0},
+        {IDC_EDIT_GREEN, "Edit", "", 0},
+        {IDC_EDIT_BLUE, "Edit", "", 0},
+        {IDC_INVERT_RED, "Button", "反転", BS_PUSHBUTTON},
+        {IDC_INVERT_GREEN, "Button", "反転", BS_PUSHBUTTON},
+        {IDC_INVERT_BLUE, "Button", "反転", BS_PUSHBUTTON},
+        {IDC_TRACK_RED, "msctls_trackbar32", nullptr, kTrack},
+        {IDC_TRACK_GREEN, "msctls_trackbar32", nullptr, kTrack},
+        {IDC_TRACK_BLUE, "msctls_trackbar32", nullptr, kTrack},
+    };
+    const int kEditorTabs[] = {IDC_EDIT_RED,    IDC_EDIT_GREEN, IDC_EDIT_BLUE,   IDC_INVERT_RED, IDC_INVERT_GREEN,
+                               IDC_INVERT_BLUE, IDC_TRACK_RED,  IDC_TRACK_GREEN, IDC_TRACK_BLUE};
+    HWND editor =
+        CheckDialog(IDD_COLOR_TABLE, "カラーテーブル一覧", kEditor, COUNT(kEditor), kEditorTabs, COUNT(kEditorTabs));
+    if (editor != nullptr) {
+        CHECK(GetMenuItemCount(GetMenu(editor)) == 2);  // the editor menu
+        DestroyWindow(editor);
+    }
+
+    // No buttons and no tab stops: Enter, Esc and the close box end it.
+    const ExpectedControl kAbout[] = {
+        {IDC_STATIC, "Static", nullptr, SS_ICON},
+        {IDC_STATIC, "Static", "Korvane Version 1.0", SS_LEFT},
+        {IDC_STATIC, "Static", "Copyright (C) 2026 Velmarin", SS_LEFT},
+        {IDC_STATIC, "Button", "連絡先", BS_GROUPBOX},
+        {IDC_STATIC, "Static", "E-mail: korvane@velmarin.example", SS_LEFT},
+        {IDC_STATIC, "Static", "Web: velmarin.example/korvane", SS_LEFT},
+    };
+    HWND about = CheckDialog(IDD_ABOUT, "ﾊﾞｰｼﾞｮﾝ情報", kAbout, COUNT(kAbout), nullptr, 0);
     if (about != nullptr) {
         CHECK(SendMessageA(GetWindow(about, GW_CHILD), STM_GETICON, 0, 0) != 0);
         DestroyWindow(about);
@@ -487,31 +359,22 @@ WIN_TEST(ResourcesAboutBox) {
 
 WIN_TEST(ResourcesIcons) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    const struct {
-        int id;
-        int size;
-    } kLoads[] = {{IDI_MAIN, 32}, {IDI_MAIN, 16}, {IDI_SMALL, 32}, {IDI_SMALL, 16}};
-    for (const auto& load : kLoads) {
-        HICON icon = static_cast<HICON>(
-            LoadImageA(instance, MAKEINTRESOURCEA(load.id), IMAGE_ICON, load.size, load.size, LR_DEFAULTCOLOR));
-        CHECK(icon != nullptr);
-        if (icon == nullptr) {
-            continue;
+    for (int id : {IDI_MAIN, IDI_SMALL}) {
+        for (int size : {32, 16}) {
+            HICON icon =
+                static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+            CHECK(icon != nullptr);
+            ICONINFO info = {};
+            BITMAP bits = {};
+            if (icon != nullptr && GetIconInfo(icon, &info)) {
+                GetObjectA(info.hbmColor, sizeof(bits), &bits);
+                DeleteObject(info.hbmColor);
+                DeleteObject(info.hbmMask);
+            }
+            CHECK(bits.bmWidth == size && bits.bmHeight == size);
+            DestroyIcon(icon);
         }
-        ICONINFO info = {};
-        CHECK(GetIconInfo(icon, &info));
-        BITMAP bits = {};
-        GetObjectA(info.hbmColor, sizeof(bits), &bits);
-        CHECK(bits.bmWidth == load.size && bits.bmHeight == load.size);
-        DeleteObject(info.hbmColor);
-        DeleteObject(info.hbmMask);
-        DestroyIcon(icon);
-    }
-
-    // Each icon carries exactly a 32x32 and a 16x16 image of 16 colours, so neither size is
-    // ever scaled from the other.
-    const int kIcons[] = {IDI_MAIN, IDI_SMALL};
-    for (int id : kIcons) {
+        // Exactly a 32x32 and a 16x16 image of 16 colours, so neither size is scaled from the other.
         HRSRC group = FindResourceA(instance, MAKEINTRESOURCEA(id), RT_GROUP_ICON);
         CHECK(group != nullptr);
         if (group == nullptr) {
@@ -522,8 +385,7 @@ WIN_TEST(ResourcesIcons) {
         for (int i = 0; i < 2; ++i) {
             const BYTE* entry = dir + 6 + 14 * i;
             CHECK(entry[0] == (i == 0 ? 32 : 16) && entry[1] == entry[0]);
-            CHECK(entry[2] == 16);
-            CHECK(entry[6] == 4);  // bits per pixel
+            CHECK(entry[2] == 16 && entry[6] == 4);  // colours, bits per pixel
         }
     }
 }
