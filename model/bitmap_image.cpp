@@ -46,6 +46,18 @@ void BitmapImage::GetHeaders(uint8_t* fileHeader, uint8_t* infoHeader) const {
     }
 }
 
+void BitmapImage::GetFileHeaderAsSaved(uint8_t* fileHeader) const {
+    if (fileHeader_ != nullptr) {
+        std::memcpy(fileHeader, fileHeader_, kFileHeaderSize);
+    } else if (info_ != nullptr) {
+        // Sizes were checked to fit 32 bits when the image was created. The made header is
+        // not kept: the next save makes it again.
+        uint32_t offBits = kHeadersSize + 4 * colorCount_;
+        FileHeaderFields f = {kBitmapType, offBits + imageSize_, 0, 0, offBits};
+        EncodeFileHeader(f, fileHeader);
+    }
+}
+
 int BitmapImage::GetSize(int32_t* width, int32_t* height) const {
     if (info_ == nullptr) {
         return 0;
@@ -179,15 +191,9 @@ int BitmapImage::Save(const char* path, int overwrite) const {
     if (info_ == nullptr || bits_ == nullptr) {
         return 0;
     }
-    uint8_t madeHeader[kFileHeaderSize];
-    const uint8_t* fileHeader = fileHeader_;
+    uint8_t fileHeader[kFileHeaderSize];
+    GetFileHeaderAsSaved(fileHeader);
     uint32_t infoSize = kInfoHeaderSize + 4 * colorCount_;
-    if (fileHeader == nullptr) {
-        // Sizes were checked to fit 32 bits when the image was created.
-        FileHeaderFields f = {kBitmapType, kFileHeaderSize + infoSize + imageSize_, 0, 0, kFileHeaderSize + infoSize};
-        EncodeFileHeader(f, madeHeader);
-        fileHeader = madeHeader;
-    }
     WriteChunk chunks[] = {{fileHeader, kFileHeaderSize}, {info_, infoSize}, {bits_, imageSize_}};
     return WriteFileReplacing(path, overwrite, chunks, 3);
 }

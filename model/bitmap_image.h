@@ -31,6 +31,9 @@ class BitmapImage {
     // Copies the stored file header (14 bytes) and the info header (40 bytes) into the
     // outputs that are given and whose source exists; the others are left untouched.
     void GetHeaders(uint8_t* fileHeader, uint8_t* infoHeader) const;
+    // The 14 bytes Save writes first: the stored file header, or for an image made by Create one
+    // made for it. Untouched without an info block.
+    void GetFileHeaderAsSaved(uint8_t* fileHeader) const;
     // Width as held and the magnitude of the height; 0 without an info block.
     int GetSize(int32_t* width, int32_t* height) const;
     int GetColorTable(ColorTable& table) const;

@@ -39,10 +39,13 @@ inline uint32_t ReadLe32(const uint8_t* p) {
            (static_cast<uint32_t>(p[3]) << 24);
 }
 
-inline int32_t ReadLe32Signed(const uint8_t* p) {
-    uint32_t u = ReadLe32(p);
-    // Two's complement without relying on an implementation-defined narrowing.
+// The 32-bit pattern read as two's complement, without an implementation-defined narrowing.
+inline int32_t AsSigned32(uint32_t u) {
     return u <= INT32_MAX ? static_cast<int32_t>(u) : -static_cast<int32_t>(~u) - 1;
+}
+
+inline int32_t ReadLe32Signed(const uint8_t* p) {
+    return AsSigned32(ReadLe32(p));
 }
 
 inline void WriteLe16(uint8_t* p, uint16_t v) {

@@ -16,12 +16,6 @@ constexpr uint32_t kSummaryCapacity = 570;
 constexpr uint32_t kMemberListCapacity = 650;
 constexpr uint32_t kLineBufferSize = 100;
 
-// wsprintfA prints "%d" from the 32-bit pattern, so unsigned fields above INT32_MAX show
-// negative, as they do on Windows.
-int AsSigned(uint32_t value) {
-    return value <= INT32_MAX ? static_cast<int>(value) : -static_cast<int>(~value) - 1;
-}
-
 uint32_t PathCapacity(const char* path, uint32_t base) {
     size_t length = strlen(path);
     return length <= UINT32_MAX - base ? base + static_cast<uint32_t>(length) : base;
@@ -36,7 +30,8 @@ void AppendPathBlock(TextBuilder& builder, const char* path) {
 
 void AppendNumber(TextBuilder& builder, const char* format, uint32_t value) {
     char line[kLineBufferSize];
-    snprintf(line, sizeof(line), format, AsSigned(value));
+    // wsprintfA prints "%d" from the 32-bit pattern: values above INT32_MAX show negative.
+    snprintf(line, sizeof(line), format, AsSigned32(value));
     builder.Append(line, 1);
 }
 
@@ -61,28 +56,18 @@ const char* KindFormat(uint16_t bitCount) {
 void AppendField(TextBuilder& builder, const char* label, uint32_t value, uint32_t notation) {
     char line[kLineBufferSize];
     if (notation == 0) {
-        snprintf(line, sizeof(line), "%s%d", label, AsSigned(value));
+        snprintf(line, sizeof(line), "%s%d", label, AsSigned32(value));
     } else {
         snprintf(line, sizeof(line), "%s0x%04X", label, static_cast<unsigned>(value));
     }
     builder.Append(line, 1);
 }
 
-// The file header of an image read from a file, or for a created image the one Save writes.
+// The stored file header, or for a created image the one Save writes.
 FileHeaderFields FileHeaderOf(const BitmapImage& image) {
-    if (image.HasFileHeader()) {
-        uint8_t bytes[kFileHeaderSize];
-        image.GetHeaders(bytes, nullptr);
-        return DecodeFileHeader(bytes);
-    }
-    uint32_t offBits = kHeadersSize + 4 * image.GetColorCount();
-    FileHeaderFields made;
-    made.bfType = kBitmapType;
-    made.bfSize = offBits + image.GetImageSize();
-    made.bfReserved1 = 0;
-    made.bfReserved2 = 0;
-    made.bfOffBits = offBits;
-    return made;
+    uint8_t bytes[kFileHeaderSize] = {};
+    image.GetFileHeaderAsSaved(bytes);
+    return DecodeFileHeader(bytes);
 }
 
 InfoHeaderFields InfoHeaderOf(const BitmapImage& image) {
