@@ -1,5 +1,7 @@
 #include "app/settings.h"
 
+#include <cstddef>
+
 #include "model/bmp_format.h"
 
 Settings gSettings;
@@ -19,6 +21,31 @@ const SettingsValueInfo kSettingsValues[kSettingsValueCount] = {
 
 constexpr int kWindowInfoValue = 5;
 constexpr int kDrawColorTableValue = 6;
+
+// The fields of the two binary values, in their stored order.
+int32_t WindowRect::*const kWindowInfoFields[] = {&WindowRect::left, &WindowRect::top, &WindowRect::right,
+                                                  &WindowRect::bottom};
+int32_t ColorGridSettings::*const kDrawColorTableFields[] = {
+    &ColorGridSettings::margin,     &ColorGridSettings::cursorWidth, &ColorGridSettings::gap,
+    &ColorGridSettings::entryWidth, &ColorGridSettings::entryHeight, &ColorGridSettings::columns,
+    &ColorGridSettings::rows};
+
+// Signed 32-bit little-endian integers, one per field, in field order.
+template <typename Record, size_t N>
+void EncodeFields(const Record& record, int32_t Record::*const (&fields)[N], uint8_t* bytes) {
+    for (size_t i = 0; i < N; ++i) {
+        WriteLe32(bytes + 4 * i, static_cast<uint32_t>(record.*fields[i]));
+    }
+}
+
+template <typename Record, size_t N>
+Record DecodeFields(const uint8_t* bytes, int32_t Record::*const (&fields)[N]) {
+    Record record;
+    for (size_t i = 0; i < N; ++i) {
+        record.*fields[i] = ReadLe32Signed(bytes + 4 * i);
+    }
+    return record;
+}
 
 // The five options, at the first five value indexes.
 uint32_t Settings::*const kOptionFields[] = {&Settings::ViewData, &Settings::ImageOption, &Settings::TextOption,
@@ -73,18 +100,11 @@ void FitAxis(int32_t* low, int32_t* high, int64_t length, int32_t areaLow, int32
 }  // namespace
 
 void EncodeWindowInfo(const WindowRect& rect, uint8_t* bytes) {
-    const int32_t fields[] = {rect.left, rect.top, rect.right, rect.bottom};
-    for (int i = 0; i < 4; ++i) {
-        WriteLe32(bytes + 4 * i, static_cast<uint32_t>(fields[i]));
-    }
+    EncodeFields(rect, kWindowInfoFields, bytes);
 }
 
 void EncodeDrawColorTable(const ColorGridSettings& grid, uint8_t* bytes) {
-    const int32_t fields[] = {grid.margin,      grid.cursorWidth, grid.gap, grid.entryWidth,
-                              grid.entryHeight, grid.columns,     grid.rows};
-    for (int i = 0; i < 7; ++i) {
-        WriteLe32(bytes + 4 * i, static_cast<uint32_t>(fields[i]));
-    }
+    EncodeFields(grid, kDrawColorTableFields, bytes);
 }
 
 // A rectangle with no area cannot be shown or grabbed, so it gives way to the default; one
@@ -93,11 +113,7 @@ int DecodeWindowInfo(const uint8_t* bytes, uint32_t byteCount, WindowRect* rect)
     if (byteCount != kWindowInfoBytes) {
         return 0;
     }
-    WindowRect read;
-    read.left = ReadLe32Signed(bytes);
-    read.top = ReadLe32Signed(bytes + 4);
-    read.right = ReadLe32Signed(bytes + 8);
-    read.bottom = ReadLe32Signed(bytes + 12);
+    WindowRect read = DecodeFields(bytes, kWindowInfoFields);
     if (!HasPositiveSize(read)) {
         *rect = WindowRect();
         return 0;
@@ -112,14 +128,7 @@ int DecodeDrawColorTable(const uint8_t* bytes, uint32_t byteCount, ColorGridSett
     if (byteCount != kDrawColorTableBytes) {
         return 0;
     }
-    ColorGridSettings read;
-    read.margin = ReadLe32Signed(bytes);
-    read.cursorWidth = ReadLe32Signed(bytes + 4);
-    read.gap = ReadLe32Signed(bytes + 8);
-    read.entryWidth = ReadLe32Signed(bytes + 12);
-    read.entryHeight = ReadLe32Signed(bytes + 16);
-    read.columns = ReadLe32Signed(bytes + 20);
-    read.rows = ReadLe32Signed(bytes + 24);
+    ColorGridSettings read = DecodeFields(bytes, kDrawColorTableFields);
     if (!IsValidColorGrid(read)) {
         *grid = ColorGridSettings();
         return 0;

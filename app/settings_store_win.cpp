@@ -17,13 +17,19 @@ void CloseKeys(HKEY* keys, int count) {
     }
 }
 
-// Opens or creates the first `depth` levels one at a time; returns how many were opened.
-int CreateKeys(HKEY* keys, int depth) {
+enum class KeyAccess { kRead, kWrite };
+
+// Opens the first `depth` levels one at a time, for writing creating those that are missing;
+// returns how many were opened.
+int OpenKeys(HKEY* keys, int depth, KeyAccess access) {
     HKEY parent = HKEY_LOCAL_MACHINE;
     int opened = 0;
     while (opened < depth) {
-        if (RegCreateKeyExA(parent, kKeyPath[opened], 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr,
-                            &keys[opened], nullptr) != ERROR_SUCCESS) {
+        LONG result = access == KeyAccess::kRead
+                          ? RegOpenKeyExA(parent, kKeyPath[opened], 0, KEY_READ, &keys[opened])
+                          : RegCreateKeyExA(parent, kKeyPath[opened], 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE,
+                                            nullptr, &keys[opened], nullptr);
+        if (result != ERROR_SUCCESS) {
             break;
         }
         parent = keys[opened];
@@ -36,15 +42,7 @@ int CreateKeys(HKEY* keys, int depth) {
 
 void loadSettings() {
     HKEY keys[kKeyDepth];
-    HKEY parent = HKEY_LOCAL_MACHINE;
-    int opened = 0;
-    while (opened < kKeyDepth) {
-        if (RegOpenKeyExA(parent, kKeyPath[opened], 0, KEY_READ, &keys[opened]) != ERROR_SUCCESS) {
-            break;
-        }
-        parent = keys[opened];
-        ++opened;
-    }
+    int opened = OpenKeys(keys, kKeyDepth, KeyAccess::kRead);
     if (opened == kKeyDepth) {
         for (int i = 0; i < kSettingsValueCount; ++i) {
             const SettingsValueInfo& info = GetSettingsValueInfo(i);
@@ -61,7 +59,7 @@ void loadSettings() {
 
 void saveSettings() {
     HKEY keys[kKeyDepth];
-    int opened = CreateKeys(keys, kKeyDepth);
+    int opened = OpenKeys(keys, kKeyDepth, KeyAccess::kWrite);
     if (opened == kKeyDepth) {
         for (int i = 0; i < kSettingsValueCount; ++i) {
             const SettingsValueInfo& info = GetSettingsValueInfo(i);
@@ -76,7 +74,7 @@ void saveSettings() {
 
 void deleteSettings() {
     HKEY keys[kKeyDepth - 1];
-    int opened = CreateKeys(keys, kKeyDepth - 1);
+    int opened = OpenKeys(keys, kKeyDepth - 1, KeyAccess::kWrite);
     if (opened == kKeyDepth - 1) {
         RegDeleteKeyA(keys[kKeyDepth - 2], kKeyPath[kKeyDepth - 1]);
     }
