@@ -36,20 +36,35 @@ void SetImageMenuItems(Shell& shell, int enabled) {
     ws.EnableMenuItem(kMenuWindow, kWindowKeepAspect, enabled);
 }
 
+// Makes the document's next image in a fresh object with make(image, dc), so a failure leaves
+// the current image untouched; on success the fresh one replaces it. 1 on success.
+template <typename Make>
+int MakeFreshImage(Shell& shell, Make make) {
+    BitmapImage* fresh = new (std::nothrow) BitmapImage;
+    int made = 0;
+    if (fresh != nullptr) {
+        DeviceContext dc = shell.system.CreateMemoryContext();
+        made = make(*fresh, dc);
+        shell.system.DeleteMemoryContext(dc);
+    }
+    if (!made) {
+        delete fresh;
+        return 0;
+    }
+    // The editor edits the old image's table, so it goes before that image does.
+    CloseEditorIfOpen(shell);
+    delete shell.document.image;
+    shell.document.image = fresh;
+    return 1;
+}
+
+}  // namespace
+
 void CloseEditorIfOpen(Shell& shell) {
     if (shell.system.IsEditorOpen()) {
         shell.system.CloseEditor();
     }
 }
-
-// The editor edits the old image's table, so it goes before that image does.
-void ReplaceImage(Shell& shell, BitmapImage* fresh) {
-    CloseEditorIfOpen(shell);
-    delete shell.document.image;
-    shell.document.image = fresh;
-}
-
-}  // namespace
 
 Answer confirmDiscard(Shell& shell) {
     Document& document = shell.document;
@@ -131,20 +146,10 @@ void OnFileOpen(Shell& shell) {
         ShowError(shell, kFileMissingText, kProductName);
         return;
     }
-    // A fresh image, so that a file that fails to load leaves the current one untouched.
-    BitmapImage* fresh = new (std::nothrow) BitmapImage;
-    int loaded = 0;
-    if (fresh != nullptr) {
-        DeviceContext dc = shell.system.CreateMemoryContext();
-        loaded = fresh->Load(dc, chosen);
-        shell.system.DeleteMemoryContext(dc);
-    }
-    if (!loaded) {
-        delete fresh;
+    if (!MakeFreshImage(shell, [&](BitmapImage& image, DeviceContext dc) { return image.Load(dc, chosen); })) {
         ShowError(shell, kLoadErrorText, chosen);
         return;
     }
-    ReplaceImage(shell, fresh);
     adoptImage(shell, chosen);
 }
 
@@ -156,21 +161,15 @@ void OnFileNew(Shell& shell) {
     if (!shell.system.ShowNewImageDialog(values)) {
         return;
     }
-    BitmapImage* fresh = new (std::nothrow) BitmapImage;
-    int created = 0;
-    if (fresh != nullptr) {
-        DeviceContext dc = shell.system.CreateMemoryContext();
-        // The typed numbers go on unchanged; the image decides which sizes it accepts.
-        created = fresh->Create(dc, static_cast<int32_t>(values.width), static_cast<int32_t>(values.height),
-                                ColorModeBitsPerPixel(values.modeIndex), values.entryCount);
-        shell.system.DeleteMemoryContext(dc);
-    }
-    if (!created) {
-        delete fresh;
+    // The typed numbers go on unchanged; the image decides which sizes it accepts.
+    auto create = [&](BitmapImage& image, DeviceContext dc) {
+        return image.Create(dc, static_cast<int32_t>(values.width), static_cast<int32_t>(values.height),
+                            ColorModeBitsPerPixel(values.modeIndex), values.entryCount);
+    };
+    if (!MakeFreshImage(shell, create)) {
         ShowError(shell, kCreateErrorText, kProductName);
         return;
     }
-    ReplaceImage(shell, fresh);
     adoptImage(shell, kNewImagePath);
 }
 

@@ -14,6 +14,8 @@ int chooseOpenPath(Shell& shell, char* path);
 int chooseSavePath(Shell& shell, char* path);
 // The common end of a successful Open or New, once the document holds its new image.
 void adoptImage(Shell& shell, const char* newPath);
+// Closes the colour-table editor when it is open.
+void CloseEditorIfOpen(Shell& shell);
 // Shows the report of the current image when the text view is active.
 void RefreshReport(Shell& shell);
 

@@ -53,9 +53,7 @@ void OnClose(Shell& shell) {
 void OnDestroy(Shell& shell) {
     delete shell.document.image;
     shell.document.image = nullptr;
-    if (shell.system.IsEditorOpen()) {
-        shell.system.CloseEditor();
-    }
+    CloseEditorIfOpen(shell);
     shell.mainWindowDestroyed = 1;
     shell.system.PostQuit();
 }

@@ -6,6 +6,7 @@
 #include "app/settings_store.h"
 #include "app/view_commands.h"
 #include "app/win32_window_system_win.h"
+#include "model/surface_win.h"
 #include "resources/resource.h"
 
 namespace {
@@ -55,7 +56,7 @@ void PaintImageView(HWND window) {
             int32_t height = 0;
             image->GetSize(&width, &height);
             HDC memory = CreateCompatibleDC(dc);
-            HGDIOBJ previous = SelectObject(memory, reinterpret_cast<HGDIOBJ>(image->GetSurface()));
+            HGDIOBJ previous = SelectObject(memory, SurfaceBitmap(image->GetSurface()));
             StretchBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, width, height, SRCCOPY);
             SelectObject(memory, previous);
             DeleteDC(memory);

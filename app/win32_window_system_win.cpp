@@ -67,9 +67,8 @@ void Win32WindowSystem::SetReportText(const char* text) {
 void Win32WindowSystem::ShowReport() {
     RECT client;
     GetClientRect(window_, &client);
-    HWND report = Report();
-    MoveWindow(report, 0, 0, client.right, client.bottom, FALSE);
-    ShowWindow(report, SW_SHOW);
+    MoveReport(client.right, client.bottom);
+    ShowWindow(Report(), SW_SHOW);
 }
 
 void Win32WindowSystem::HideReport() {

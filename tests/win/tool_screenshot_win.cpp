@@ -6,6 +6,7 @@
 
 #include "model/bitmap_image.h"
 #include "model/color_table.h"
+#include "model/surface_win.h"
 #include "app/settings_store.h"
 #include "resources/resource.h"
 #include "tests/win/e2e_driver_win.h"
@@ -45,7 +46,7 @@ int CaptureWindow(HWND window, const char* path) {
     HDC memory = CreateCompatibleDC(screen);
     int ok = shot.Create(memory, width, height, 24, 0);
     if (ok) {
-        HGDIOBJ previous = SelectObject(memory, reinterpret_cast<HGDIOBJ>(shot.GetSurface()));
+        HGDIOBJ previous = SelectObject(memory, SurfaceBitmap(shot.GetSurface()));
         ok = BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
         SelectObject(memory, previous);
         GdiFlush();
