@@ -115,7 +115,7 @@ int DecodeWindowInfo(const uint8_t* bytes, uint32_t byteCount, WindowRect* rect)
     }
     WindowRect read = DecodeFields(bytes, kWindowInfoFields);
     if (!HasPositiveSize(read)) {
-        *rect = WindowRect();
+        *rect = kDefaultWindowRect;
         return 0;
     }
     *rect = read;

@@ -4,12 +4,11 @@
 
 #include <cstdint>
 
-struct WindowRect {
-    int32_t left = 50;
-    int32_t top = 50;
-    int32_t right = 380;
-    int32_t bottom = 350;
-};
+#include "views/geometry.h"
+
+
+// Where the main window opens when nothing usable is stored.
+constexpr WindowRect kDefaultWindowRect{50, 50, 380, 350};
 
 struct ColorGridSettings {
     int32_t margin = 10;
@@ -27,7 +26,7 @@ struct Settings {
     uint32_t TextOption = 0;
     uint32_t BgColor = 0;
     uint32_t Notation = 0;
-    WindowRect windowInfo;
+    WindowRect windowInfo = kDefaultWindowRect;
     ColorGridSettings colorGrid;
 };
 

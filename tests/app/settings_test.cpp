@@ -102,7 +102,7 @@ TEST(SettingsValues, WindowInfoWithoutAPositiveSizeFallsBackToTheDefault) {
         EXPECT_EQ(DecodeWindowInfo(bytes.data(), kWindowInfoBytes, &r), 0) << values[0] << "," << values[2];
         EXPECT_EQ(Fields(r), kDefaultRect);
     }
-    WindowRect r;
+    WindowRect r = kDefaultWindowRect;
     std::vector<uint8_t> bytes = Le32s({-100, -200, INT32_MAX - 100, 300});
     EXPECT_EQ(DecodeWindowInfo(bytes.data(), kWindowInfoBytes, &r), 1);
 }

@@ -134,7 +134,7 @@ class FakeWindowSystem : public WindowSystem {
     std::deque<std::function<int(NewImageSettings&)>> newDialogScript;
     int maximized = 0;
     int minimized = 0;
-    WindowRect windowRect;
+    WindowRect windowRect = kDefaultWindowRect;
     int editorOpen = 0;
 
     // Record
