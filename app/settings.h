@@ -6,7 +6,6 @@
 
 #include "views/geometry.h"
 
-
 // Where the main window opens when nothing usable is stored.
 constexpr WindowRect kDefaultWindowRect{50, 50, 380, 350};
 
