@@ -5,26 +5,19 @@
 #include <new>
 
 #include "app/path_split.h"
+#include "app/texts.h"
 #include "model/file_io.h"
 #include "resources/menu_positions.h"
 #include "resources/resource.h"
 
 namespace {
 
-constexpr char kSavePromptFormat[] = "%s%s への変更を保存しますか?";
-constexpr char kFileMissingText[] = "The file doesn't exist!";
-constexpr char kLoadErrorText[] = "Loading error!";
-constexpr char kCreateErrorText[] = "Creating error!";
-constexpr char kSaveErrorText[] = "Saving error!";
-constexpr char kTitleFormat[] = "%s - [%s%s]";
-constexpr char kChangedTitleFormat[] = "%s - [%s%s *]";
-
 // The product name's length plus 527 bytes holds a title with two 255-byte parts.
 constexpr int kTitleBytes = sizeof(kProductName) - 1 + 527;
 constexpr int kPromptBytes = 542;
 
 void ShowError(Shell& shell, const char* text, const char* caption) {
-    shell.system.ShowMessage(text, caption, MessageStyle::kError);
+    shell.system.ShowMessage(shell.system.MainWindowOwner(), text, caption, MessageStyle::kError);
 }
 
 void SetImageMenuItems(Shell& shell, int enabled) {
@@ -75,7 +68,8 @@ Answer confirmDiscard(Shell& shell) {
     SplitPath(document.path, parts);
     char prompt[kPromptBytes];
     std::snprintf(prompt, sizeof(prompt), kSavePromptFormat, parts.name, parts.extension);
-    Answer answer = shell.system.ShowMessage(prompt, kProductName, MessageStyle::kSavePrompt);
+    Answer answer =
+        shell.system.ShowMessage(shell.system.MainWindowOwner(), prompt, kProductName, MessageStyle::kSavePrompt);
     switch (answer) {
         case Answer::kYes:
             shell.system.SendCommand(ID_FILE_SAVE);
@@ -99,22 +93,15 @@ void updateTitle(Shell& shell, const char* path, int mark) {
     shell.system.SetTitle(title);
 }
 
-int chooseOpenPath(Shell& shell, char* path) {
-    path[0] = '\0';
-    return shell.system.ChooseOpenPath(path);
-}
-
-int chooseSavePath(Shell& shell, char* path) {
-    path[0] = '\0';
-    return shell.system.ChooseSavePath(path);
-}
-
-void RefreshReport(Shell& shell) {
-    const Settings& s = shell.settings;
-    ReportOptions options{s.TextOption, s.Notation, s.ViewData};
-    const char* text = shell.report.Refresh(shell.document.image, shell.document.path, options);
-    if (text != nullptr) {
-        shell.system.SetReportText(text);
+int ChoosePath(WindowSystem& system, OwnerWindow owner, FileDialogKind kind, char* path) {
+    switch (system.ChooseFile(owner, kind, path)) {
+        case FileChoice::kChosen:
+            return 1;
+        case FileChoice::kTooLong:
+            system.ShowMessage(owner, kNameTooLongText, kProductName, MessageStyle::kError);
+            return 0;
+        default:
+            return 0;
     }
 }
 
@@ -129,7 +116,7 @@ void adoptImage(Shell& shell, const char* newPath) {
     if (shell.settings.ViewData == 1) {
         shell.system.Repaint();
     } else {
-        RefreshReport(shell);
+        RefreshReport(shell.View());
     }
     CloseEditorIfOpen(shell);
 }
@@ -139,7 +126,7 @@ void OnFileOpen(Shell& shell) {
         return;
     }
     char chosen[kPathBytes];
-    if (!chooseOpenPath(shell, chosen)) {
+    if (!ChoosePath(shell.system, shell.system.MainWindowOwner(), FileDialogKind::kOpen, chosen)) {
         return;
     }
     if (!PathExists(chosen)) {
@@ -220,7 +207,7 @@ void OnFileSaveAs(Shell& shell) {
         return;
     }
     char chosen[kPathBytes];
-    if (!chooseSavePath(shell, chosen)) {
+    if (!ChoosePath(shell.system, shell.system.MainWindowOwner(), FileDialogKind::kSave, chosen)) {
         return;
     }
     char previousPath[kPathBytes];

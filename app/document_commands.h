@@ -9,15 +9,13 @@
 Answer confirmDiscard(Shell& shell);
 // "Korvane - [name.ext]", with " *" before the bracket when mark is set.
 void updateTitle(Shell& shell, const char* path, int mark);
-// Fill path (kPathBytes) and return 1 when the user confirms a file.
-int chooseOpenPath(Shell& shell, char* path);
-int chooseSavePath(Shell& shell, char* path);
+// Fills path (kPathBytes) and returns 1 when the user confirms a file in a dialog owned by
+// owner; a name too long for the buffer is refused with a message.
+int ChoosePath(WindowSystem& system, OwnerWindow owner, FileDialogKind kind, char* path);
 // The common end of a successful Open or New, once the document holds its new image.
 void adoptImage(Shell& shell, const char* newPath);
 // Closes the colour-table editor when it is open.
 void CloseEditorIfOpen(Shell& shell);
-// Shows the report of the current image when the text view is active.
-void RefreshReport(Shell& shell);
 
 void OnFileNew(Shell& shell);
 void OnFileOpen(Shell& shell);

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <cderr.h>
 #include <commdlg.h>
 
 #include <cstring>
@@ -39,22 +40,28 @@ void PrepareDialog(OPENFILENAMEA& ofn, HWND owner, const char* filter, char* pat
 
 }  // namespace
 
-int chooseOpenPath(HWND owner, char* path) {
-    char filter[sizeof(kOpenFilter)];
-    MakeFilter(kOpenFilter, filter);
+// A name longer than the buffer ends the dialog as if it were cancelled, unless asked about.
+FileChoice ChooseFileInDialog(HWND owner, FileDialogKind kind, char* path) {
+    char openFilter[sizeof(kOpenFilter)];
+    char saveFilter[sizeof(kSaveFilter)];
+    MakeFilter(kOpenFilter, openFilter);
+    MakeFilter(kSaveFilter, saveFilter);
     std::memset(path, 0, kPathBytes);
     OPENFILENAMEA ofn;
-    PrepareDialog(ofn, owner, filter, path, kOpenTitle,
-                  OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NONETWORKBUTTON | OFN_LONGNAMES);
-    return GetOpenFileNameA(&ofn) ? 1 : 0;
-}
-
-int chooseSavePath(HWND owner, char* path) {
-    char filter[sizeof(kSaveFilter)];
-    MakeFilter(kSaveFilter, filter);
+    BOOL chosen = FALSE;
+    if (kind == FileDialogKind::kOpen) {
+        PrepareDialog(ofn, owner, openFilter, path, kOpenTitle,
+                      OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NONETWORKBUTTON | OFN_LONGNAMES);
+        chosen = GetOpenFileNameA(&ofn);
+    } else {
+        PrepareDialog(ofn, owner, saveFilter, path, kSaveTitle,
+                      OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NONETWORKBUTTON | OFN_LONGNAMES);
+        chosen = GetSaveFileNameA(&ofn);
+    }
+    if (chosen) {
+        return FileChoice::kChosen;
+    }
+    // The dialog writes the size it needed over the start of the buffer; none of it is a name.
     std::memset(path, 0, kPathBytes);
-    OPENFILENAMEA ofn;
-    PrepareDialog(ofn, owner, filter, path, kSaveTitle,
-                  OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NONETWORKBUTTON | OFN_LONGNAMES);
-    return GetSaveFileNameA(&ofn) ? 1 : 0;
+    return CommDlgExtendedError() == FNERR_BUFFERTOOSMALL ? FileChoice::kTooLong : FileChoice::kCancelled;
 }

@@ -1,7 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/document_commands.h"
-#include "app/view_commands.h"
+#include "app/settings_command.h"
 #include "resources/menu_positions.h"
 #include "resources/resource.h"
 
@@ -73,18 +73,7 @@ constexpr CommandEntry kCommands[] = {
     {ID_FILE_SAVE_AS, OnFileSaveAs},
     {ID_FILE_EXIT, OnFileExit},
     {ID_HELP_ABOUT, OnHelpAbout},
-    {ID_VIEW_HEADER, OnViewHeader},
-    {ID_VIEW_IMAGE, OnViewImage},
-    {ID_TEXT_SUMMARY, OnTextSummary},
-    {ID_TEXT_MEMBERS, OnTextMembers},
-    {ID_NOTATION_DEC, [](Shell& shell) { OnNotation(shell, 0); }},
-    {ID_NOTATION_HEX, [](Shell& shell) { OnNotation(shell, 1); }},
-    {ID_IMAGE_ACTUAL_SIZE, [](Shell& shell) { OnImageOption(shell, 0); }},
-    {ID_IMAGE_FIT_WINDOW, [](Shell& shell) { OnImageOption(shell, 1); }},
-    {ID_BG_BLACK, [](Shell& shell) { OnBackground(shell, 0); }},
-    {ID_BG_WHITE, [](Shell& shell) { OnBackground(shell, 1); }},
-    {ID_VIEW_REDRAW, OnViewRedraw},
-    {ID_EDIT_SELECT_ALL, OnEditSelectAll},
+    {ID_EDIT_DELETE_SETTINGS, OnEditDeleteSettings},
 };
 
 }  // namespace
@@ -96,5 +85,5 @@ int DispatchCommand(Shell& shell, int command) {
             return 1;
         }
     }
-    return 0;
+    return DispatchViewCommand(shell.View(), command);
 }

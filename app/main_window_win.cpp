@@ -4,7 +4,7 @@
 
 #include "app/main_window.h"
 #include "app/settings_store.h"
-#include "app/view_commands.h"
+#include "views/paint_plan.h"
 #include "app/win32_window_system_win.h"
 #include "model/surface_win.h"
 #include "resources/resource.h"
@@ -46,39 +46,27 @@ void CreateTextView(HWND window) {
 void PaintImageView(HWND window) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
-    const Settings& settings = gShell->settings;
     const BitmapImage* image = gShell->document.image;
-    if (settings.ViewData != 0) {
-        RECT client;
-        GetClientRect(window, &client);
-        if (settings.ImageOption == 1 && image != nullptr) {
-            int32_t width = 0;
-            int32_t height = 0;
-            image->GetSize(&width, &height);
-            HDC memory = CreateCompatibleDC(dc);
-            HGDIOBJ previous = SelectObject(memory, SurfaceBitmap(image->GetSurface()));
-            StretchBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, width, height, SRCCOPY);
-            SelectObject(memory, previous);
-            DeleteDC(memory);
-        } else {
-            if (settings.BgColor == 0) {
-                FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-            }
-            if (image != nullptr) {
-                image->Draw(dc, 0, 0);
-            }
-        }
+    PaintPlan plan = PlanPaint(gShell->settings, image != nullptr);
+    RECT client;
+    GetClientRect(window, &client);
+    if (plan.stretchImage) {
+        int32_t width = 0;
+        int32_t height = 0;
+        image->GetSize(&width, &height);
+        HDC memory = CreateCompatibleDC(dc);
+        HGDIOBJ previous = SelectObject(memory, SurfaceBitmap(image->GetSurface()));
+        StretchBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, width, height, SRCCOPY);
+        SelectObject(memory, previous);
+        DeleteDC(memory);
+    }
+    if (plan.fillBlack) {
+        FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    }
+    if (plan.drawImage) {
+        image->Draw(dc, 0, 0);
     }
     EndPaint(window, &ps);
-}
-
-void RunMainCommand(HWND window, int command) {
-    if (DispatchCommand(*gShell, command)) {
-        return;
-    }
-    if (command == ID_EDIT_DELETE_SETTINGS) {
-        RunDeleteSettingsCommand(window);
-    }
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -109,10 +97,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             PaintImageView(window);
             return 0;
         case WM_KEYDOWN:
-            OnKeyDown(*gShell, static_cast<unsigned>(wParam));
+            OnKeyDown(gShell->View(), static_cast<unsigned>(wParam));
             return 0;
         case WM_COMMAND:
-            RunMainCommand(window, LOWORD(wParam));
+            DispatchCommand(*gShell, LOWORD(wParam));
             return 0;
         default:
             break;
@@ -221,7 +209,7 @@ int RunMessageLoop(HWND window, HACCEL accelerators) {
 }
 
 void FinishKorvane() {
-    if (!gSettingsDeleted) {
+    if (!TheShell().settingsDeleted) {
         saveSettings();
     }
 }

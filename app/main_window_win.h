@@ -31,7 +31,6 @@ void FinishKorvane();
 int RunKorvane(HINSTANCE instance, int showCommand);
 
 // Dialogs and the file choice, owned by owner.
-int chooseOpenPath(HWND owner, char* path);
-int chooseSavePath(HWND owner, char* path);
+FileChoice ChooseFileInDialog(HWND owner, FileDialogKind kind, char* path);
 INT_PTR CALLBACK NewImageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -5,7 +5,6 @@
 #include "model/bmp_format.h"
 
 Settings gSettings;
-int gSettingsDeleted = 0;
 
 namespace {
 

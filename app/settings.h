@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "views/display_settings.h"
 #include "views/geometry.h"
 
 // Where the main window opens when nothing usable is stored.
@@ -19,12 +20,7 @@ struct ColorGridSettings {
     int32_t rows = 16;
 };
 
-struct Settings {
-    uint32_t ViewData = 0;
-    uint32_t ImageOption = 0;
-    uint32_t TextOption = 0;
-    uint32_t BgColor = 0;
-    uint32_t Notation = 0;
+struct Settings : DisplaySettings {
     WindowRect windowInfo = kDefaultWindowRect;
     ColorGridSettings colorGrid;
 };
@@ -34,9 +30,8 @@ constexpr uint32_t kWindowInfoBytes = 16;
 constexpr uint32_t kDrawColorTableBytes = 28;
 constexpr uint32_t kLargestSettingsValueBytes = kDrawColorTableBytes;
 
-// The process-wide settings and the flag set when the user deleted the stored ones.
+// The process-wide settings.
 extern Settings gSettings;
-extern int gSettingsDeleted;
 
 // Byte layouts: signed 32-bit little-endian integers in field order.
 void EncodeWindowInfo(const WindowRect& rect, uint8_t* bytes16);

@@ -8,11 +8,3 @@ void loadSettings();
 void saveSettings();
 // Deletes the key Korvane; Velmarin stays.
 void deleteSettings();
-
-#ifdef _WIN32
-struct HWND__;
-typedef HWND__* HWND;
-
-// The delete-settings command: asks first, then deletes and stops the save at exit.
-void RunDeleteSettingsCommand(HWND owner);
-#endif

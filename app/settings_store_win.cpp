@@ -80,11 +80,3 @@ void deleteSettings() {
     }
     CloseKeys(keys, opened);
 }
-
-void RunDeleteSettingsCommand(HWND owner) {
-    if (MessageBoxA(owner, "ﾚｼﾞｽﾄﾘを削除してもよろしいですか？", "Korvane", MB_ICONWARNING | MB_YESNO) != IDYES) {
-        return;
-    }
-    deleteSettings();
-    gSettingsDeleted = 1;
-}

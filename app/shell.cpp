@@ -4,3 +4,7 @@
 
 Shell::Shell(WindowSystem& windowSystem, Settings& settingsRecord)
     : system(windowSystem), settings(settingsRecord), report(QueryFileSize) {}
+
+ViewContext Shell::View() {
+    return ViewContext{system, settings, report, document.image, document.path};
+}

@@ -8,9 +8,13 @@
 #include "app/settings.h"
 #include "app/window_system.h"
 #include "views/header_report.h"
+#include "views/view_commands.h"
 
 struct Shell {
     Shell(WindowSystem& windowSystem, Settings& settingsRecord);
+
+    // What the view commands act on now.
+    ViewContext View();
 
     WindowSystem& system;
     Settings& settings;
@@ -19,4 +23,6 @@ struct Shell {
     HeaderReport report;
     // Set when the main window is destroyed; a nested message loop reads it to end the program.
     int32_t mainWindowDestroyed = 0;
+    // Set when the user deleted the stored settings: nothing is written at exit then.
+    int32_t settingsDeleted = 0;
 };

@@ -2,13 +2,18 @@
 
 #include "app/document.h"
 #include "app/main_window_win.h"
+#include "app/settings_store.h"
 #include "resources/resource.h"
 
 HWND gColorTableEditor = nullptr;
 
-Answer Win32WindowSystem::ShowMessage(const char* text, const char* caption, MessageStyle style) {
-    UINT type = style == MessageStyle::kSavePrompt ? MB_ICONWARNING | MB_YESNOCANCEL : MB_ICONERROR | MB_OK;
-    switch (MessageBoxA(window_, text, caption, type)) {
+OwnerWindow Win32WindowSystem::MainWindowOwner() {
+    return Owner(window_);
+}
+
+Answer Win32WindowSystem::ShowMessage(OwnerWindow owner, const char* text, const char* caption, MessageStyle style) {
+    static constexpr UINT kTypes[] = {MB_ICONWARNING | MB_YESNOCANCEL, MB_ICONWARNING | MB_YESNO, MB_ICONERROR | MB_OK};
+    switch (MessageBoxA(Handle(owner), text, caption, kTypes[static_cast<int>(style)])) {
         case IDYES:
             return Answer::kYes;
         case IDNO:
@@ -20,12 +25,8 @@ Answer Win32WindowSystem::ShowMessage(const char* text, const char* caption, Mes
     }
 }
 
-int Win32WindowSystem::ChooseOpenPath(char* path) {
-    return chooseOpenPath(window_, path);
-}
-
-int Win32WindowSystem::ChooseSavePath(char* path) {
-    return chooseSavePath(window_, path);
+FileChoice Win32WindowSystem::ChooseFile(OwnerWindow owner, FileDialogKind kind, char* path) {
+    return ChooseFileInDialog(Handle(owner), kind, path);
 }
 
 int Win32WindowSystem::ShowNewImageDialog(NewImageSettings& values) {
@@ -66,7 +67,7 @@ void Win32WindowSystem::SetReportText(const char* text) {
 
 void Win32WindowSystem::ShowReport() {
     RECT client;
-    GetClientRect(window_, &client);
+    ::GetClientRect(window_, &client);
     MoveReport(client.right, client.bottom);
     ShowWindow(Report(), SW_SHOW);
 }
@@ -76,7 +77,7 @@ void Win32WindowSystem::HideReport() {
 }
 
 void Win32WindowSystem::MoveReport(int width, int height) {
-    MoveWindow(Report(), 0, 0, width, height, FALSE);
+    ::MoveWindow(Report(), 0, 0, width, height, FALSE);
 }
 
 void Win32WindowSystem::SelectAllReport() {
@@ -88,6 +89,17 @@ void Win32WindowSystem::SelectAllReport() {
 void Win32WindowSystem::Repaint() {
     InvalidateRect(window_, nullptr, TRUE);
     UpdateWindow(window_);
+}
+
+void Win32WindowSystem::GetClientRect(WindowRect& rect) {
+    RECT r;
+    if (::GetClientRect(window_, &r)) {
+        rect = WindowRect{r.left, r.top, r.right, r.bottom};
+    }
+}
+
+void Win32WindowSystem::MoveWindow(const WindowPlacement& placement) {
+    ::MoveWindow(window_, placement.x, placement.y, placement.width, placement.height, TRUE);
 }
 
 void Win32WindowSystem::PostCommand(int command) {
@@ -117,10 +129,7 @@ int Win32WindowSystem::IsMinimized() {
 void Win32WindowSystem::GetWindowRect(WindowRect& rect) {
     RECT r;
     if (::GetWindowRect(window_, &r)) {
-        rect.left = r.left;
-        rect.top = r.top;
-        rect.right = r.right;
-        rect.bottom = r.bottom;
+        rect = WindowRect{r.left, r.top, r.right, r.bottom};
     }
 }
 
@@ -137,6 +146,10 @@ void Win32WindowSystem::CloseEditor() {
     HWND editor = gColorTableEditor;
     gColorTableEditor = nullptr;
     DestroyWindow(editor);
+}
+
+void Win32WindowSystem::DeleteStoredSettings() {
+    deleteSettings();
 }
 
 DeviceContext Win32WindowSystem::CreateMemoryContext() {

@@ -1,4 +1,5 @@
-// The window system of the shell on Win32: every call acts on the main window.
+// The window system of the shell on Win32: every call acts on the main window, or on the owner
+// it is given.
 #pragma once
 
 #include <windows.h>
@@ -9,9 +10,9 @@ class Win32WindowSystem : public WindowSystem {
   public:
     void SetMainWindow(HWND window) { window_ = window; }
 
-    Answer ShowMessage(const char* text, const char* caption, MessageStyle style) override;
-    int ChooseOpenPath(char* path) override;
-    int ChooseSavePath(char* path) override;
+    OwnerWindow MainWindowOwner() override;
+    Answer ShowMessage(OwnerWindow owner, const char* text, const char* caption, MessageStyle style) override;
+    FileChoice ChooseFile(OwnerWindow owner, FileDialogKind kind, char* path) override;
     int ShowNewImageDialog(NewImageSettings& values) override;
     void ShowAbout() override;
     void SetTitle(const char* title) override;
@@ -30,10 +31,17 @@ class Win32WindowSystem : public WindowSystem {
     int IsMaximized() override;
     int IsMinimized() override;
     void GetWindowRect(WindowRect& rect) override;
+    void GetClientRect(WindowRect& rect) override;
+    void MoveWindow(const WindowPlacement& placement) override;
     int IsEditorOpen() override;
     void CloseEditor() override;
+    void DeleteStoredSettings() override;
     DeviceContext CreateMemoryContext() override;
     void DeleteMemoryContext(DeviceContext dc) override;
+
+    // The HWND behind an owner, and back.
+    static HWND Handle(OwnerWindow owner) { return reinterpret_cast<HWND>(owner); }
+    static OwnerWindow Owner(HWND window) { return reinterpret_cast<OwnerWindow>(window); }
 
   private:
     HWND Report() const;

@@ -1,63 +1,58 @@
-// The window system as the shell's command logic sees it. The Win32 side turns each call into
-// USER32/COMDLG32/GDI calls on the main window; native tests script it.
+// The window system as the shell's command logic sees it: the main window's view operations
+// and everything else the commands show or ask. The Win32 side turns each call into
+// USER32/COMDLG32/GDI calls; native tests script it.
 #pragma once
 
 #include "app/settings.h"
 #include "model/device_context.h"
+#include "views/view_window.h"
 
 struct NewImageSettings;
 
-// Warning icon with Yes, No and Cancel, or error icon with OK.
-enum class MessageStyle { kSavePrompt, kError };
+// A window that owns a dialog or box: the HWND on Windows.
+struct OwnerWindowTag;
+using OwnerWindow = OwnerWindowTag*;
+
+// Warning icon with Yes, No and Cancel; warning icon with Yes and No; error icon with OK.
+enum class MessageStyle { kSavePrompt, kConfirm, kError };
 
 enum class Answer { kNoQuestion, kOk, kYes, kNo, kCancel };
+
+enum class FileDialogKind { kOpen, kSave };
+// kTooLong: the user confirmed a name longer than a path buffer holds.
+enum class FileChoice { kCancelled, kChosen, kTooLong };
 
 // Bytes of a path buffer: 259 bytes of text and the terminating zero.
 constexpr int kPathBytes = 260;
 
-class WindowSystem {
+class WindowSystem : public ViewWindow {
   public:
-    virtual ~WindowSystem() = default;
+    virtual OwnerWindow MainWindowOwner() = 0;
 
-    // Owned by the main window. A box that could not be shown answers Cancel.
-    virtual Answer ShowMessage(const char* text, const char* caption, MessageStyle style) = 0;
-    // Each fills path (kPathBytes) and returns 1 when the user confirms a file, else 0.
-    virtual int ChooseOpenPath(char* path) = 0;
-    virtual int ChooseSavePath(char* path) = 0;
+    // A box that could not be shown answers Cancel.
+    virtual Answer ShowMessage(OwnerWindow owner, const char* text, const char* caption, MessageStyle style) = 0;
+    // Fills path (kPathBytes) with the file the user confirmed in an open or save dialog.
+    virtual FileChoice ChooseFile(OwnerWindow owner, FileDialogKind kind, char* path) = 0;
     // The new-image dialog over values; it stores what the user typed even on Cancel.
     // 1 for OK, 0 for Cancel.
     virtual int ShowNewImageDialog(NewImageSettings& values) = 0;
     virtual void ShowAbout() = 0;
 
     virtual void SetTitle(const char* title) = 0;
-    // Items of the main menu by position: item of the top-level menu.
-    virtual void EnableMenuItem(int menu, int item, int enabled) = 0;
-    // Radio mark on checked within first..last of the top-level menu, or of its submenu at
-    // position submenu when that is not -1.
-    virtual void CheckMenuRadio(int menu, int submenu, int first, int last, int checked) = 0;
 
-    // The report control (text view).
-    virtual void SetReportText(const char* text) = 0;
-    // Fits it to the client area without repainting it, then shows it.
-    virtual void ShowReport() = 0;
-    virtual void HideReport() = 0;
-    virtual void MoveReport(int width, int height) = 0;
-    virtual void SelectAllReport() = 0;
-
-    // Invalidates the whole client area with erasing and paints it at once.
-    virtual void Repaint() = 0;
-    // Posted commands run later from the queue; sent ones run before the call returns.
-    virtual void PostCommand(int command) = 0;
+    // Sent commands run before the call returns.
     virtual void SendCommand(int command) = 0;
     virtual void DestroyMainWindow() = 0;
     virtual void PostQuit() = 0;
 
     virtual int IsMaximized() = 0;
     virtual int IsMinimized() = 0;
-    virtual void GetWindowRect(WindowRect& rect) = 0;
 
     virtual int IsEditorOpen() = 0;
     virtual void CloseEditor() = 0;
+
+    // Deletes the stored settings (the registry key).
+    virtual void DeleteStoredSettings() = 0;
 
     // A memory context compatible with the screen for loading and creating images.
     virtual DeviceContext CreateMemoryContext() = 0;

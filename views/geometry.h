@@ -9,3 +9,11 @@ struct WindowRect {
     int32_t right = 0;
     int32_t bottom = 0;
 };
+
+// A window's place and outer size, as a move takes them.
+struct WindowPlacement {
+    int32_t x = 0;
+    int32_t y = 0;
+    int32_t width = 0;
+    int32_t height = 0;
+};

@@ -1,6 +1,8 @@
 # Wine environment for running and testing the Windows build (sourced by the scripts).
 #   wine_env             exports LANG/LC_ALL (code page 932), WINEDEBUG, WINEDLLOVERRIDES
 #   wine_prefix DIR ARCH creates and configures a prefix once (win32 or win64); quick after
+#   wine_runs ARCH       0 when this machine can run Wine for ARCH (win32 needs 32-bit Linux
+#                        programs, which some kernels cannot start)
 # Set-up needs no X display.
 
 wine_env() {
@@ -9,10 +11,31 @@ wine_env() {
     export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 }
 
+wine_runs() {
+    local loader=/usr/lib/wine/wine64
+    [ "$1" = win32 ] && loader=/usr/lib/wine/wine
+    "$loader" --version >/dev/null 2>&1
+}
+
+# Where 32-bit Linux programs cannot start, `wine` (and `wineboot`, through wine-stable) would
+# still pick the 32-bit loader; the 64-bit one serves a win64 prefix on its own.
+wine_use_64bit_loader() {
+    local bin="${TMPDIR:-/tmp}/korvane-wine64-$(id -u)" name
+    mkdir -p "$bin"
+    for name in wine wine-stable; do
+        printf '#!/bin/sh\nexport WINELOADER=/usr/lib/wine/wine64\nexec /usr/lib/wine/wine64 "$@"\n' >"$bin/$name"
+        chmod +x "$bin/$name"
+    done
+    export PATH="$bin:$PATH"
+}
+
 wine_prefix() {
     local dir="$1" arch="$2" stamp="$1/.korvane-prefix"
     local version="korvane-prefix 1 $arch"
     wine_env
+    if [ "$arch" = win64 ] && ! wine_runs win32; then
+        wine_use_64bit_loader
+    fi
     export WINEPREFIX="$dir" WINEARCH="$arch"
     if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$version" ]; then
         return 0

@@ -121,7 +121,6 @@ E2eDriver::~E2eDriver() {
 
 HWND E2eDriver::Start() {
     gSettings = Settings();
-    gSettingsDeleted = 0;
     gHandledDialogs.clear();
     queuedCommands.clear();
     window_ = StartMainWindow(GetModuleHandleA(nullptr), SW_SHOWNORMAL);

@@ -34,7 +34,6 @@ void WriteRaw(const char* name, DWORD type, const void* bytes, DWORD size) {
 void StartClean() {
     deleteSettings();
     gSettings = Settings();
-    gSettingsDeleted = 0;
 }
 
 // The record as it would be stored, value after value.

@@ -1,0 +1,13 @@
+#include "app/settings_command.h"
+
+#include "app/texts.h"
+
+void OnEditDeleteSettings(Shell& shell) {
+    WindowSystem& system = shell.system;
+    if (system.ShowMessage(system.MainWindowOwner(), kDeleteSettingsPrompt, kProductName, MessageStyle::kConfirm) !=
+        Answer::kYes) {
+        return;
+    }
+    system.DeleteStoredSettings();
+    shell.settingsDeleted = 1;
+}

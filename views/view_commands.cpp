@@ -1,0 +1,168 @@
+#include "views/view_commands.h"
+
+#include "model/bitmap_image.h"
+#include "resources/menu_positions.h"
+#include "resources/resource.h"
+#include "views/window_fit.h"
+
+namespace {
+
+constexpr unsigned kTabKey = 9;
+
+void SetViewItem(const ViewContext& view, int item, int enabled) {
+    view.window.EnableMenuItem(kMenuView, item, enabled);
+}
+
+void CheckSubmenu(const ViewContext& view, int submenu, int checked) {
+    view.window.CheckMenuRadio(kMenuView, submenu, 0, 1, checked);
+}
+
+void OnViewHeader(const ViewContext& view) {
+    view.window.ShowReport();
+    view.window.EnableMenuItem(kMenuEdit, kEditSelectAll, 1);
+    view.window.CheckMenuRadio(kMenuView, -1, kViewHeader, kViewImage, kViewHeader);
+    SetViewItem(view, kViewTextSubmenu, 1);
+    SetViewItem(view, kViewImageSubmenu, 0);
+    SetViewItem(view, kViewBackgroundSubmenu, 0);
+    SetViewItem(view, kViewRedraw, 0);
+    SetViewItem(view, kViewNotationSubmenu, view.settings.TextOption != 0);
+    view.settings.ViewData = 0;
+    RefreshReport(view);
+}
+
+void OnViewImage(const ViewContext& view) {
+    view.window.HideReport();
+    view.window.EnableMenuItem(kMenuEdit, kEditSelectAll, 0);
+    view.window.CheckMenuRadio(kMenuView, -1, kViewHeader, kViewImage, kViewImage);
+    SetViewItem(view, kViewTextSubmenu, 0);
+    SetViewItem(view, kViewNotationSubmenu, 0);
+    SetViewItem(view, kViewImageSubmenu, 1);
+    SetViewItem(view, kViewRedraw, 1);
+    SetViewItem(view, kViewBackgroundSubmenu, view.settings.ImageOption == 0);
+    view.settings.ViewData = 1;
+    view.window.Repaint();
+}
+
+void OnTextOption(const ViewContext& view, uint32_t option) {
+    CheckSubmenu(view, kViewTextSubmenu, option ? kTextMembers : kTextSummary);
+    SetViewItem(view, kViewNotationSubmenu, option);
+    view.settings.TextOption = option;
+    RefreshReport(view);
+}
+
+void OnNotation(const ViewContext& view, uint32_t notation) {
+    CheckSubmenu(view, kViewNotationSubmenu, notation ? kNotationHex : kNotationDec);
+    // The member list in force stays cached when the notation does not change.
+    if (view.settings.Notation != notation) {
+        view.settings.Notation = notation;
+        view.report.EmptyMemberList();
+    }
+    RefreshReport(view);
+}
+
+void OnImageOption(const ViewContext& view, uint32_t option) {
+    CheckSubmenu(view, kViewImageSubmenu, option ? kImageFitWindow : kImageActualSize);
+    SetViewItem(view, kViewBackgroundSubmenu, option == 0);
+    view.settings.ImageOption = option;
+    view.window.Repaint();
+}
+
+void OnBackground(const ViewContext& view, uint32_t color) {
+    CheckSubmenu(view, kViewBackgroundSubmenu, color ? kBgWhite : kBgBlack);
+    view.settings.BgColor = color;
+    view.window.Repaint();
+}
+
+// Two moves: the frame height is measured again once the width has changed, since a menu bar
+// that wraps differently changes it.
+void OnWindowFitImage(const ViewContext& view) {
+    if (view.image == nullptr) {
+        return;
+    }
+    int32_t width = 0;
+    int32_t height = 0;
+    view.image->GetSize(&width, &height);
+    WindowRect outer;
+    WindowRect client;
+    view.window.GetWindowRect(outer);
+    view.window.GetClientRect(client);
+    view.window.MoveWindow(WithClientWidth(outer, client, width));
+    view.window.GetWindowRect(outer);
+    view.window.GetClientRect(client);
+    view.window.MoveWindow(WithClientHeight(outer, client, height));
+    if (view.settings.ViewData == 0) {
+        view.window.PostCommand(ID_VIEW_IMAGE);
+    } else {
+        view.window.Repaint();
+    }
+}
+
+void OnWindowKeepAspect(const ViewContext& view) {
+    if (view.image == nullptr) {
+        return;
+    }
+    int32_t width = 0;
+    int32_t height = 0;
+    view.image->GetSize(&width, &height);
+    WindowRect outer;
+    WindowRect client;
+    view.window.GetWindowRect(outer);
+    view.window.GetClientRect(client);
+    view.window.MoveWindow(WithImageProportions(outer, client, width, height));
+    if (view.settings.ViewData == 0) {
+        view.window.PostCommand(ID_VIEW_IMAGE);
+    }
+    if (view.settings.ImageOption == 0) {
+        view.window.PostCommand(ID_IMAGE_FIT_WINDOW);
+    } else {
+        view.window.Repaint();
+    }
+}
+
+struct ViewCommandEntry {
+    int command;
+    void (*run)(const ViewContext& view);
+};
+
+constexpr ViewCommandEntry kViewCommands[] = {
+    {ID_VIEW_HEADER, OnViewHeader},
+    {ID_VIEW_IMAGE, OnViewImage},
+    {ID_TEXT_SUMMARY, [](const ViewContext& view) { OnTextOption(view, 0); }},
+    {ID_TEXT_MEMBERS, [](const ViewContext& view) { OnTextOption(view, 1); }},
+    {ID_NOTATION_DEC, [](const ViewContext& view) { OnNotation(view, 0); }},
+    {ID_NOTATION_HEX, [](const ViewContext& view) { OnNotation(view, 1); }},
+    {ID_IMAGE_ACTUAL_SIZE, [](const ViewContext& view) { OnImageOption(view, 0); }},
+    {ID_IMAGE_FIT_WINDOW, [](const ViewContext& view) { OnImageOption(view, 1); }},
+    {ID_BG_BLACK, [](const ViewContext& view) { OnBackground(view, 0); }},
+    {ID_BG_WHITE, [](const ViewContext& view) { OnBackground(view, 1); }},
+    {ID_VIEW_REDRAW, [](const ViewContext& view) { view.window.Repaint(); }},
+    {ID_WINDOW_FIT_IMAGE, OnWindowFitImage},
+    {ID_WINDOW_KEEP_ASPECT, OnWindowKeepAspect},
+    {ID_EDIT_SELECT_ALL, [](const ViewContext& view) { view.window.SelectAllReport(); }},
+};
+
+}  // namespace
+
+int DispatchViewCommand(const ViewContext& view, int command) {
+    for (const ViewCommandEntry& entry : kViewCommands) {
+        if (entry.command == command) {
+            entry.run(view);
+            return 1;
+        }
+    }
+    return 0;
+}
+
+void RefreshReport(const ViewContext& view) {
+    const DisplaySettings& s = view.settings;
+    const char* text = view.report.Refresh(view.image, view.path, ReportOptions{s.TextOption, s.Notation, s.ViewData});
+    if (text != nullptr) {
+        view.window.SetReportText(text);
+    }
+}
+
+void OnKeyDown(const ViewContext& view, unsigned key) {
+    if (key == kTabKey) {
+        view.window.PostCommand(view.settings.ViewData != 0 ? ID_VIEW_HEADER : ID_VIEW_IMAGE);
+    }
+}
