@@ -118,7 +118,6 @@ void adoptImage(Shell& shell, const char* newPath) {
     } else {
         RefreshReport(shell.View());
     }
-    CloseEditorIfOpen(shell);
 }
 
 void OnFileOpen(Shell& shell) {

@@ -1,5 +1,5 @@
 // A shell over a scripted window system, with a folder of its own for bitmap files. Answers
-// and chosen paths come from queues; the visible effects are recorded for the tests to read.
+// and chosen paths come from queues; what the user would see is recorded for the tests.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -20,56 +20,36 @@
 #include "resources/menu_positions.h"
 #include "resources/resource.h"
 
-struct ShownMessage {
-    std::string text;
-    std::string caption;
-    MessageStyle style;
-    bool operator==(const ShownMessage& o) const { return text == o.text && caption == o.caption && style == o.style; }
-};
-
-// The fake's main window: a frame 8 wide and 50 high, 20 higher while narrower than 200
-// pixels, where its menu bar takes two lines.
-constexpr int kFrameWidth = 8;
-inline int FrameHeight(int outerWidth) {
-    return outerWidth < 200 ? 70 : 50;
-}
-
+// The fake's frame is 8 wide and 50 high, 20 higher while narrower than 200 pixels, where its
+// menu bar takes two lines.
 class FakeWindowSystem : public WindowSystem {
   public:
-    FakeWindowSystem() {
-        // The states in the menu resource before any code runs.
-        grayed = {{0, 3}, {0, 5}, {0, 6}, {2, 1}, {2, 6}, {2, 7}, {2, 9}, {2, 10}, {2, 12}, {3, 0}, {3, 1}};
-    }
-
     OwnerWindow MainWindowOwner() override { return kMain; }
     Answer ShowMessage(OwnerWindow owner, const char* text, const char* caption, MessageStyle style) override {
         EXPECT_EQ(owner, kMain);
-        messages.push_back({text, caption, style});
+        static const char* const kStyles[] = {"?", "!", "x"};
+        messages += std::string(kStyles[static_cast<int>(style)]) + text + " @" + caption + "\n";
         if (duringMessage) {  // other windows' work that runs in the box's modal loop
-            std::function<void()> work = std::move(duringMessage);
-            work();
+            std::function<void()>(std::move(duringMessage))();
         }
         return Next(answers, Answer::kCancel);
     }
     FileChoice ChooseFile(OwnerWindow owner, FileDialogKind kind, char* path) override {
         EXPECT_EQ(owner, kMain);
-        fileDialogs.push_back(kind);
-        std::string chosen = Next(paths, std::string());
-        if (chosen.size() >= kPathBytes) {
-            return FileChoice::kTooLong;
-        }
+        fileDialogs += kind == FileDialogKind::kOpen ? "O" : "S";
+        std::string chosen = Next(paths, std::string());  // "" cancels; 260 bytes are too long
         CopyPath(path, chosen.c_str());
-        return chosen.empty() ? FileChoice::kCancelled : FileChoice::kChosen;
+        return chosen.size() >= kPathBytes ? FileChoice::kTooLong
+               : chosen.empty()            ? FileChoice::kCancelled
+                                           : FileChoice::kChosen;
     }
     int ShowNewImageDialog(NewImageSettings& values) override {
         shownNewValues.push_back(values);
-        return Next(newImage, std::function<int(NewImageSettings&)>([](NewImageSettings&) { return 0; }))(values);
+        return newImage.empty() ? 0 : Next(newImage, {})(values);
     }
     void ShowAbout() override {}
     void SetTitle(const char* text) override { title = text; }
-    void EnableMenuItem(int menu, int item, int enabled) override {
-        enabled ? (void)grayed.erase({menu, item}) : (void)grayed.insert({menu, item});
-    }
+    void EnableMenuItem(int menu, int item, int enabled) override { grayed[{menu, item}] = !enabled; }
     void CheckMenuRadio(int menu, int submenu, int, int, int checked) override { radio[{menu, submenu}] = checked; }
     void SetReportText(const char* text) override { reportTexts.push_back(text); }
     void ShowReport() override { reportSize = {client.right, client.bottom}; }
@@ -82,27 +62,25 @@ class FakeWindowSystem : public WindowSystem {
     void GetClientRect(WindowRect& rect) override { rect = client; }
     void MoveWindow(const WindowPlacement& p) override {
         outer = {p.x, p.y, p.x + p.width, p.y + p.height};
-        client = {0, 0, p.width - kFrameWidth, p.height - FrameHeight(p.width)};
+        client = {0, 0, p.width - 8, p.height - (p.width < 200 ? 70 : 50)};
         ++repaints;
     }
     void SendCommand(int command) override {
         sent.push_back(command);
         DispatchCommand(*shell, command);
     }
-    void DestroyMainWindow() override {
-        ++destroys;
-        OnDestroy(*shell);
-    }
+    void DestroyMainWindow() override { ++destroys, OnDestroy(*shell); }
     void PostQuit() override { ++quits; }
     int IsMaximized() override { return maximized; }
     int IsMinimized() override { return minimized; }
     int IsEditorOpen() override { return editorOpen; }
     void CloseEditor() override { editorOpen = 0; }
-    void DeleteStoredSettings() override { ++deletes; }
+    void DeleteStoredSettings() override {}
     DeviceContext CreateMemoryContext() override { return ++openContexts, nullptr; }
     void DeleteMemoryContext(DeviceContext) override { --openContexts; }
 
-    bool IsGrayed(int menu, int item) const { return grayed.count({menu, item}) != 0; }
+    // Unknown items are grayed, as are the ones that need a document in the menu resource.
+    bool IsGrayed(int menu, int item) const { return !grayed.count({menu, item}) || grayed.at({menu, item}); }
     int RadioMark(int menu, int submenu) const { return radio.count({menu, submenu}) ? radio.at({menu, submenu}) : -1; }
     // Runs the queued commands as the message loop would, including those they post.
     void RunPosted() {
@@ -111,39 +89,27 @@ class FakeWindowSystem : public WindowSystem {
         }
         posted.clear();
     }
+    template <typename T>
+    static T Next(std::deque<T>& queue, T otherwise) {
+        T next = queue.empty() ? otherwise : std::move(queue.front());
+        return queue.empty() ? next : (queue.pop_front(), next);
+    }
 
     static inline const OwnerWindow kMain = reinterpret_cast<OwnerWindow>(0x1234);
     Shell* shell = nullptr;
-    // Script
     std::deque<Answer> answers;
-    std::deque<std::string> paths;  // "" cancels the dialog; 260 bytes or more are too long
+    std::deque<std::string> paths;
     std::deque<std::function<int(NewImageSettings&)>> newImage;
     std::function<void()> duringMessage;
     int maximized = 0, minimized = 0, editorOpen = 0;
-    WindowRect outer{50, 50, 380, 350};
-    WindowRect client{0, 0, 322, 250};
-    // Record
-    std::vector<ShownMessage> messages;
-    std::vector<FileDialogKind> fileDialogs;
+    WindowRect outer{50, 50, 380, 350}, client{0, 0, 322, 250};
+    std::string messages, fileDialogs, title = "Korvane";
     std::vector<NewImageSettings> shownNewValues;
-    std::string title = "Korvane";
-    std::set<std::pair<int, int>> grayed;
-    std::map<std::pair<int, int>, int> radio;
+    std::map<std::pair<int, int>, int> grayed, radio;
     std::vector<std::string> reportTexts;
     std::pair<int, int> reportSize{0, 0};  // -1, -1 while hidden
     std::vector<int> posted, sent;
-    int repaints = 0, selectAlls = 0, destroys = 0, quits = 0, deletes = 0, openContexts = 0;
-
-  private:
-    template <typename T>
-    static T Next(std::deque<T>& queue, T otherwise) {
-        if (queue.empty()) {
-            return otherwise;
-        }
-        T next = std::move(queue.front());
-        queue.pop_front();
-        return next;
-    }
+    int repaints = 0, selectAlls = 0, destroys = 0, quits = 0, openContexts = 0;
 };
 
 class ShellTest : public ::testing::Test {
@@ -164,9 +130,6 @@ class ShellTest : public ::testing::Test {
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
     void Run(int command) { ASSERT_EQ(DispatchCommand(shell, command), 1); }
-    // Each way of leaving the document; 0 is the window's close box.
-    static constexpr int kLeaving[] = {ID_FILE_CLOSE, ID_FILE_OPEN, ID_FILE_NEW, ID_FILE_EXIT, 0};
-    void Leave(int command) { command != 0 ? Run(command) : OnClose(shell); }
     void Open(const std::string& path) {
         fake.paths.push_back(path);
         Run(ID_FILE_OPEN);
@@ -180,11 +143,19 @@ class ShellTest : public ::testing::Test {
         MarkChanged(shell.document);
         updateTitle(shell, shell.document.path, 1);
     }
-    // The items that need an image: Close, Save, Save as, and the two Window items.
-    void ExpectImageItems(bool enabled) {
+    // The document as the user sees it: title, then "dirty", then whether the items that need an
+    // image (Close, Save, Save as, the two Window items) and the colour-table item are enabled,
+    // and "editor" while the editor is open.
+    std::string Seen() const {
+        int items = 0;
         for (auto item : {std::make_pair(0, 3), {0, 5}, {0, 6}, {3, 0}, {3, 1}}) {
-            EXPECT_EQ(fake.IsGrayed(item.first, item.second), !enabled) << item.first << "." << item.second;
+            items += !fake.IsGrayed(item.first, item.second);
         }
+        return fake.title + (shell.document.dirty ? " dirty" : "") +
+               (items == 5 ? " items"
+                : items    ? " some"
+                           : "") +
+               (fake.IsGrayed(kMenuView, kViewEditColorTable) ? "" : " table") + (fake.editorOpen ? " editor" : "");
     }
 
     FakeWindowSystem fake;
