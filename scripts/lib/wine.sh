@@ -3,6 +3,7 @@
 #   wine_prefix DIR ARCH creates and configures a prefix once (win32 or win64); quick after
 #   wine_runs ARCH       0 when this machine can run Wine for ARCH (win32 needs 32-bit Linux
 #                        programs, which some kernels cannot start)
+#   wine_pick            sets wine_arch (win32, else win64), build_arch and build_dir to match
 # Set-up needs no X display.
 
 wine_env() {
@@ -27,6 +28,15 @@ wine_use_64bit_loader() {
         chmod +x "$bin/$name"
     done
     export PATH="$bin:$PATH"
+}
+
+wine_pick() {
+    if wine_runs win32; then
+        wine_arch=win32 build_arch=i686 build_dir=build/win32
+    else
+        echo "wine: this machine cannot start 32-bit programs; using the 64-bit build" >&2
+        wine_arch=win64 build_arch=x86_64 build_dir=build/win64
+    fi
 }
 
 wine_prefix() {
