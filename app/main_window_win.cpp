@@ -6,6 +6,7 @@
 #include "app/settings_store.h"
 #include "app/view_commands.h"
 #include "app/win32_window_system_win.h"
+#include "app/window_placement_win.h"
 #include "model/surface_win.h"
 #include "resources/resource.h"
 
@@ -120,25 +121,6 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-struct WorkAreas {
-    WindowRect areas[16];
-    int count = 0;
-};
-
-BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
-    auto* collected = reinterpret_cast<WorkAreas*>(data);
-    MONITORINFO info;
-    info.cbSize = sizeof(info);
-    if (collected->count < 16 && GetMonitorInfoA(monitor, &info)) {
-        WindowRect& area = collected->areas[collected->count++];
-        area.left = info.rcWork.left;
-        area.top = info.rcWork.top;
-        area.right = info.rcWork.right;
-        area.bottom = info.rcWork.bottom;
-    }
-    return TRUE;
-}
-
 }  // namespace
 
 Shell& TheShell() {
@@ -154,12 +136,6 @@ HWND MainWindow() {
 
 HINSTANCE ProgramInstance() {
     return gInstance;
-}
-
-void FitWindowRectToMonitors(WindowRect& rect) {
-    WorkAreas collected;
-    EnumDisplayMonitors(nullptr, nullptr, CollectWorkArea, reinterpret_cast<LPARAM>(&collected));
-    FitRectToArea(rect, collected.areas, collected.count);
 }
 
 int RegisterMainClass(HINSTANCE instance) {
