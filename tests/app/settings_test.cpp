@@ -92,7 +92,8 @@ TEST(Settings, StartUpFitLeavesTheCaptionWithinReach) {
         {{-5000, 100, 5000, 600}, screen, {0, 100, 1280, 600}},  // uncut, the caption would show
         {{3000, 500, 3330, 800}, two, {1590, 500, 1920, 800}},
         {{-30, 1010, -10, 1030}, two, {0, 1010, 40, 1037}},  // under the left one, nearer the main one
-        {{INT32_MAX - 10, INT32_MIN, INT32_MAX, INT32_MIN + 10}, screen, {1240, 0, 1280, 27}},
+        {{INT32_MIN, INT32_MIN, -1, INT32_MIN + 10}, screen, {0, 0, 1280, 27}},
+        {{INT32_MAX - 10, INT32_MAX - 10, INT32_MAX, INT32_MAX}, screen, {1240, 997, 1280, 1024}},
     };
     for (const auto& [stored, areas, expected] : cases) {
         WindowRect r = stored;

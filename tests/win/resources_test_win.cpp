@@ -33,7 +33,6 @@ BOOL CALLBACK AppendData(HMODULE, LPCSTR type, LPSTR name, LONG_PTR text) {
 // command, and nothing while the command's menu item is grayed. Both icons hold exactly a 32x32
 // and a 16x16 image of 16 colours, so neither size is scaled from the other.
 WIN_TEST(ResourcesTheCodeNamesById) {
-    // Menu, submenu (-1: none), and the items.
     const std::tuple<int, int, std::vector<std::pair<int, UINT>>> kMenus[] = {
         {kMenuFile, -1, {{kFileNew, ID_FILE_NEW}, {kFileOpen, ID_FILE_OPEN}, {kFileClose, ID_FILE_CLOSE}}},
         {kMenuFile, -1, {{kFileSave, ID_FILE_SAVE}, {kFileSaveAs, ID_FILE_SAVE_AS}, {kFileExit, ID_FILE_EXIT}}},
@@ -86,8 +85,7 @@ WIN_TEST(ResourcesTheCodeNamesById) {
         }
         DestroyWindow(window);  // and its menu
     }
-    keyboard[VK_CONTROL] = 0;
-    SetKeyboardState(keyboard);
+    SetKeyboardState(std::vector<BYTE>(256).data());  // every key up again
 
     for (int id : {IDI_MAIN, IDI_SMALL}) {
         HRSRC group = FindResourceA(nullptr, MAKEINTRESOURCEA(id), RT_GROUP_ICON);

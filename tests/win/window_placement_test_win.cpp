@@ -9,7 +9,8 @@ WIN_TEST(WindowPlacementOpensWithTheCaptionOnTheScreen) {
     RECT area;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
     const int32_t kStored[][4] = {{area.right - 1, area.bottom - 1, area.right + 1, area.bottom + 1},
-                                  {-5000, -5000, 5000, 5000}};
+                                  {-5000, -5000, 5000, 5000},
+                                  {-5000, 100, 5000, 600}};
     for (const auto& stored : kStored) {
         RegSetKeyValueA(HKEY_LOCAL_MACHINE, "Software\\Velmarin\\Korvane", "WindowInfo", REG_BINARY, stored, 16);
         E2eDriver driver;
