@@ -4,10 +4,11 @@
 
 #include "app/main_window.h"
 #include "app/settings_store.h"
-#include "views/paint_plan.h"
 #include "app/win32_window_system_win.h"
+#include "app/window_placement_win.h"
 #include "model/surface_win.h"
 #include "resources/resource.h"
+#include "views/paint_plan.h"
 
 namespace {
 
@@ -108,25 +109,6 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-struct WorkAreas {
-    WindowRect areas[16];
-    int count = 0;
-};
-
-BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
-    auto* collected = reinterpret_cast<WorkAreas*>(data);
-    MONITORINFO info;
-    info.cbSize = sizeof(info);
-    if (collected->count < 16 && GetMonitorInfoA(monitor, &info)) {
-        WindowRect& area = collected->areas[collected->count++];
-        area.left = info.rcWork.left;
-        area.top = info.rcWork.top;
-        area.right = info.rcWork.right;
-        area.bottom = info.rcWork.bottom;
-    }
-    return TRUE;
-}
-
 }  // namespace
 
 Shell& TheShell() {
@@ -142,12 +124,6 @@ HWND MainWindow() {
 
 HINSTANCE ProgramInstance() {
     return gInstance;
-}
-
-void FitWindowRectToMonitors(WindowRect& rect) {
-    WorkAreas collected;
-    EnumDisplayMonitors(nullptr, nullptr, CollectWorkArea, reinterpret_cast<LPARAM>(&collected));
-    FitRectToArea(rect, collected.areas, collected.count);
 }
 
 int RegisterMainClass(HINSTANCE instance) {

@@ -14,9 +14,6 @@ HINSTANCE ProgramInstance();
 // The colour-table editor's window while it exists; none otherwise.
 extern HWND gColorTableEditor;
 
-// Moves a remembered rectangle that lies on no monitor onto the nearest monitor's work area.
-void FitWindowRectToMonitors(WindowRect& rect);
-
 // 1 when the class "Korvane" is registered (also when it already was).
 int RegisterMainClass(HINSTANCE instance);
 // Creates the main window at the remembered rectangle with a fresh shell; none on failure.

@@ -1,5 +1,6 @@
 #include "app/settings.h"
 
+#include <algorithm>
 #include <cstddef>
 
 #include "model/bmp_format.h"
@@ -62,35 +63,27 @@ int64_t Height(const WindowRect& r) {
     return static_cast<int64_t>(r.bottom) - r.top;
 }
 
-int Overlaps(const WindowRect& a, const WindowRect& b) {
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+// The length creation gives a window along one axis: cut to the largest, then raised to the
+// smallest, as the window system does.
+int64_t CreatedLength(int64_t length, int32_t smallest, int32_t largest) {
+    return std::max<int64_t>(std::min<int64_t>(length, largest), smallest);
+}
+
+// How much of [low, high) lies inside [areaLow, areaHigh).
+int64_t ShownLength(int64_t low, int64_t high, int32_t areaLow, int32_t areaHigh) {
+    return std::max<int64_t>(0, std::min<int64_t>(high, areaHigh) - std::max<int64_t>(low, areaLow));
 }
 
 // Gap between two ranges along one axis, 0 when they overlap.
-int64_t AxisGap(int32_t lowA, int32_t highA, int32_t lowB, int32_t highB) {
-    if (highA <= lowB) {
-        return static_cast<int64_t>(lowB) - highA;
-    }
-    if (highB <= lowA) {
-        return static_cast<int64_t>(lowA) - highB;
-    }
-    return 0;
+int64_t AxisGap(int64_t low, int64_t high, int32_t areaLow, int32_t areaHigh) {
+    return std::max<int64_t>({0, areaLow - high, low - areaHigh});
 }
 
-// Places [low, low + length) inside [areaLow, areaHigh) with the smallest move; a range longer
-// than the area is cut to it.
+// Places a range of the given length inside the area with the smallest move from low; a range
+// longer than the area is cut to it.
 void FitAxis(int32_t* low, int32_t* high, int64_t length, int32_t areaLow, int32_t areaHigh) {
-    int64_t areaLength = static_cast<int64_t>(areaHigh) - areaLow;
-    if (length > areaLength) {
-        length = areaLength;
-    }
-    int64_t start = *low;
-    if (start + length > areaHigh) {
-        start = areaHigh - length;
-    }
-    if (start < areaLow) {
-        start = areaLow;
-    }
+    length = std::min<int64_t>(length, static_cast<int64_t>(areaHigh) - areaLow);
+    int64_t start = std::max<int64_t>(std::min<int64_t>(*low, areaHigh - length), areaLow);
     // Both ends now lie inside the area, so they fit 32 bits.
     *low = static_cast<int32_t>(start);
     *high = static_cast<int32_t>(start + length);
@@ -107,7 +100,7 @@ void EncodeDrawColorTable(const ColorGridSettings& grid, uint8_t* bytes) {
 }
 
 // A rectangle with no area cannot be shown or grabbed, so it gives way to the default; one
-// that lies off every screen is moved at start-up, where the screens are known.
+// whose caption the user could not reach is moved at start-up, where the screens are known.
 int DecodeWindowInfo(const uint8_t* bytes, uint32_t byteCount, WindowRect* rect) {
     if (byteCount != kWindowInfoBytes) {
         return 0;
@@ -157,38 +150,34 @@ int HasPositiveSize(const WindowRect& rect) {
     return Width(rect) > 0 && Height(rect) > 0 && Width(rect) <= INT32_MAX && Height(rect) <= INT32_MAX;
 }
 
-int FitRectToArea(WindowRect& rect, const WindowRect* workAreas, int count) {
-    if (!HasPositiveSize(rect)) {
-        return 0;
-    }
-    int nearest = -1;
+void FitRectToWorkAreas(WindowRect& rect, const WindowRect* workAreas, int count, const WindowLimits& limits) {
+    int64_t width = CreatedLength(Width(rect), limits.minWidth, limits.maxWidth);
+    int64_t height = CreatedLength(Height(rect), limits.minHeight, limits.maxHeight);
+    const WindowRect* nearest = nullptr;
     double nearestDistance = 0;
     for (int i = 0; i < count; ++i) {
         const WindowRect& area = workAreas[i];
         if (!HasPositiveSize(area)) {
             continue;
         }
-        if (Overlaps(rect, area)) {
-            return 0;
+        int64_t captionShown = ShownLength(rect.top, rect.top + int64_t{limits.captionHeight}, area.top, area.bottom);
+        int64_t widthShown = ShownLength(rect.left, rect.left + width, area.left, area.right);
+        if (2 * captionShown >= limits.captionHeight && widthShown >= std::min<int64_t>(width, limits.gripWidth)) {
+            return;
         }
         // A gap may approach 2^32, whose square would overflow 64-bit integers.
-        double dx = static_cast<double>(AxisGap(rect.left, rect.right, area.left, area.right));
-        double dy = static_cast<double>(AxisGap(rect.top, rect.bottom, area.top, area.bottom));
+        double dx = static_cast<double>(AxisGap(rect.left, rect.left + width, area.left, area.right));
+        double dy = static_cast<double>(AxisGap(rect.top, rect.top + height, area.top, area.bottom));
         double distance = dx * dx + dy * dy;
-        if (nearest < 0 || distance < nearestDistance) {
-            nearest = i;
+        if (nearest == nullptr || distance < nearestDistance) {
+            nearest = &area;
             nearestDistance = distance;
         }
     }
-    if (nearest < 0) {
-        return 0;
+    if (nearest != nullptr) {
+        FitAxis(&rect.left, &rect.right, width, nearest->left, nearest->right);
+        FitAxis(&rect.top, &rect.bottom, height, nearest->top, nearest->bottom);
     }
-    const WindowRect& area = workAreas[nearest];
-    int64_t width = Width(rect);
-    int64_t height = Height(rect);
-    FitAxis(&rect.left, &rect.right, width, area.left, area.right);
-    FitAxis(&rect.top, &rect.bottom, height, area.top, area.bottom);
-    return 1;
 }
 
 const SettingsValueInfo& GetSettingsValueInfo(int index) {

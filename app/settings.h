@@ -50,10 +50,22 @@ int IsValidColorGrid(const ColorGridSettings& grid);
 // 1 when the rectangle has a positive width and height, each fitting a 32-bit int.
 int HasPositiveSize(const WindowRect& rect);
 
-// Moves a rectangle that overlaps none of the work areas onto the nearest one, keeping its
-// size unless it is larger than that area. Returns 1 when the rectangle was changed; one
-// without a positive size, or no usable area, leaves it as it is.
-int FitRectToArea(WindowRect& rect, const WindowRect* workAreas, int count);
+// What window creation does to a top-level window's size, and how much of the band along its
+// top edge (the caption, by which the user drags it) must show for the user to take hold of it.
+struct WindowLimits {
+    int32_t minWidth;
+    int32_t minHeight;
+    int32_t maxWidth;
+    int32_t maxHeight;
+    int32_t captionHeight;
+    int32_t gripWidth;
+};
+
+// Judged at the size creation will give it, a rectangle whose caption band shows in one work
+// area at least half its height high and gripWidth wide (the whole width of a narrower window)
+// stays exactly as it is. Any other moves onto the nearest work area at that size, cut to the
+// area where larger. With no usable area it stays as it is.
+void FitRectToWorkAreas(WindowRect& rect, const WindowRect* workAreas, int count, const WindowLimits& limits);
 
 // The seven stored values in the order they are read and written.
 enum class SettingsValueKind { kDword, kBinary };
