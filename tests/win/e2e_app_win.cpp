@@ -50,14 +50,14 @@ WIN_TEST(E2eNewImageDialogFillsEntriesAndKeepsWhatWasTyped) {
 
 WIN_TEST(E2eSaveDialogAddsTheExtensionAndAsksBeforeOverwriting) {
     std::string original = TempPath("original.bmp");
-    std::string copy = TempPath("copy.bmp");
+    std::string copy = TempPath("表.bmp");  // 表 ends in the byte of a backslash
     DeleteFileA(copy.c_str());
     CHECK(WriteImage(original, 3, 2, [](int x, int y) { return RGB(x, y, 9); }));
     E2eDriver driver;
     driver.Start();
     driver.Open(original);
     // Typed without extension, the name gets one; the file is the image's, byte for byte.
-    driver.Expect(ChooseFile(TempPath("copy")));
+    driver.Expect(ChooseFile(TempPath("表")));
     driver.Command(ID_FILE_SAVE_AS);
     std::vector<uint8_t> bytes = ReadFileBytes(original);
     CHECK(bytes.size() == 54 + 2 * 12 && ReadFileBytes(copy) == bytes);
