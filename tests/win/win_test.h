@@ -19,12 +19,7 @@ void ReportWinTestFailure(const char* file, int line, const char* expression);
     static const int name##_registered = (RegisterWinTest(&name##_case), 0); \
     static void name()
 
-#define CHECK(expression)                                          \
-    do {                                                           \
-        if (!(expression)) {                                       \
-            ReportWinTestFailure(__FILE__, __LINE__, #expression); \
-        }                                                          \
-    } while (0)
+#define CHECK(expression) ((expression) ? void() : ReportWinTestFailure(__FILE__, __LINE__, #expression))
 
 // A folder of its own for the running test's files (Windows path, trailing backslash).
 const char* WinTestTempDir();
