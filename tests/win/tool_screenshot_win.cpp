@@ -1,5 +1,5 @@
 // Not a test: makes the README's pictures of the real program with a sample image open, one
-// per view, into the folder named by KORVANE_SCREENSHOT_DIR. Run by scripts/screenshot.
+// per view and one fitted to the window, into the folder named by KORVANE_SCREENSHOT_DIR. Run by scripts/screenshot.
 #include <windows.h>
 
 #include <cstdlib>
@@ -39,7 +39,8 @@ WIN_TEST(ToolScreenshot) {
     MoveWindow(window, 40, 40, 430, 400, TRUE);
     driver.Open(sample);
     const std::pair<int, const char*> shots[] = {{ID_VIEW_HEADER, "screenshot-report.bmp"},
-                                                 {ID_VIEW_IMAGE, "screenshot-image.bmp"}};
+                                                 {ID_VIEW_IMAGE, "screenshot-image.bmp"},
+                                                 {ID_WINDOW_KEEP_ASPECT, "screenshot-fit.bmp"}};
     for (const auto& shot : shots) {
         driver.Command(shot.first);
         CHECK(CaptureWindow(window, output + shot.second));
