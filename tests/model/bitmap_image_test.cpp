@@ -62,9 +62,9 @@ TEST(BitmapImageRead, RefusesWhatItCannotShowAndIsLeftEmpty) {
         {"108-byte header", Poke(good, {{14, 108}})},
         {"bit fields", Poke(MakeBmp(4, 2, 16, 0), {{30, 3}})},
         {"2 bits per pixel", MakeBmp(4, 2, 2, 4)},
-        {"width 0", MakeBmp(0, 2, 8, 2)},
-        {"negative width", MakeBmp(-4, 2, 8, 2)},
-        {"height 0", MakeBmp(4, 0, 8, 2)},
+        {"width 0", MakeBmp(0, 2, 8, 2, 2)},
+        {"negative width", MakeBmp(-4, 2, 8, 2, 2)},
+        {"height 0", MakeBmp(4, 0, 8, 2, 2)},
         {"4N wraps to 4", Poke(good, {{46, 0x40000001}})},
         {"rows x 4 bytes wrap to 8", Poke(MakeBmp(1, 2, 32, 0), {{22, 0x40000002}})},
         {"table beyond the file", Poke(good, {{46, 305402420}})},
@@ -101,14 +101,14 @@ TEST(BitmapImageCreate, TakesOnlyTheModesEntryCountsAndSavesWithAFileHeaderMadeF
     EXPECT_EQ(ReadAllBytes(path), Poke(made, {{26, 1 | 4 << 16}}));  // 1 plane, 4 bits
 }
 
-// Top-down rows, indexes 0-3 above 4-7: the 1 x 1 canvas shows the clipped pixel (1, 1), index 5.
+// Top-down rows, indexes 0-3 above 4-7: a 3 x 1 canvas gets the pixel (1, 1), index 5, then (2, 1).
 TEST(BitmapImageColors, NewColoursReachTheSurfaceOnlyWhenItIsRemade) {
     BitmapImage image;
     ASSERT_TRUE(Read(image, MakeBmp(3, -2, 8, 8, 8)));
     auto drawn = [&image] {
-        RgbCanvas canvas(1, 1);
+        RgbCanvas canvas(3, 1, 0xFFFFFF);  // the last pixel lies beyond the image and stays white
         image.DrawPart(&canvas, -1, -1, 0, 0, INT32_MAX, INT32_MAX);
-        return canvas.Pixel(0, 0);
+        return canvas.Pixel(2, 0) == 0xFFFFFF ? canvas.Pixel(0, 0) : 0xBAD;
     };
     ColorTable table;
     ASSERT_TRUE(image.GetColorTable(table) && table.SetColor(5, 1, 2, 3) && image.SetColorTable(0, table));

@@ -65,6 +65,6 @@ TEST(HeaderReport, FormsAreBuiltOnceAndShownFromTheirCaches) {
     EXPECT_EQ(Utf8(report.Refresh(&image, "new.bmp", {1, 1, 0})), Golden("new.hex"));
     EXPECT_TRUE(report.Refresh(&image, "other.bmp", {0, 0, 0}) == summary && gQueries == 1);
     report.EmptyBoth();
-    EXPECT_EQ(Utf8(report.Refresh(&image, "new.bmp", {0, 0, 0})), Golden("new.summary"));
-    EXPECT_EQ(gQueries, 2);
+    EXPECT_EQ(Utf8(report.Refresh(&image, "new.bmp", {1, 0, 0})), Golden("new.members"));
+    EXPECT_TRUE(Utf8(report.Refresh(&image, "new.bmp", {0, 0, 0})) == Golden("new.summary") && gQueries == 2);
 }
