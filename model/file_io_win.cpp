@@ -33,27 +33,30 @@ size_t FolderLength(const std::wstring& path) {
     return separator == std::wstring::npos ? 0 : separator + 1;
 }
 
-// The path in wide characters, from the process code page; empty when it is no text there.
-std::wstring Widen(const char* path) {
+// The absolute form of path, in wide characters from the process code page; empty when path is
+// no text in that code page or has no absolute form.
+std::wstring AbsolutePath(const char* path) {
     int n = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, path, -1, nullptr, 0);
-    if (n <= 1) {
+    std::wstring given(n > 1 ? static_cast<size_t>(n) : 1, L'\0');
+    if (n <= 1 || !MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, path, -1, &given[0], n)) {
         return std::wstring();
     }
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    if (!MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, path, -1, &wide[0], n)) {
-        return std::wstring();
-    }
-    wide.resize(static_cast<size_t>(n) - 1);
-    return wide;
+    DWORD size = GetFullPathNameW(given.c_str(), 0, nullptr, nullptr);
+    std::wstring full(size, L'\0');
+    DWORD length = size != 0 ? GetFullPathNameW(given.c_str(), size, &full[0], nullptr) : 0;
+    full.resize(length < size ? length : 0);
+    return full;
 }
 
-// The absolute long-path form of path: \\?\C:\... on a drive, \\?\UNC\server\share\... on a
-// share; empty for anything else.
-std::wstring LongPathForm(const std::wstring& path) {
-    DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    std::wstring full(size, L'\0');
-    DWORD length = size != 0 ? GetFullPathNameW(path.c_str(), size, &full[0], nullptr) : 0;
-    full.resize(length < size ? length : 0);
+// The target as the writing calls take it: absolute, and where it or a temporary beside it would
+// not fit the classic MAX_PATH limit, in the long-path form (\\?\C:\... on a drive,
+// \\?\UNC\server\share\... on a share), which only the wide calls accept. Either way the
+// temporary goes in the target's folder, so the replace stays on one volume. Empty on failure.
+std::wstring WritingPath(const char* path) {
+    std::wstring full = AbsolutePath(path);
+    if (full.size() < MAX_PATH && FolderLength(full) + kTemporaryNameLength < MAX_PATH) {
+        return full;
+    }
     if (full.size() > 2 && full[1] == L':' && full[2] == L'\\') {
         return L"\\\\?\\" + full;
     }
@@ -61,15 +64,6 @@ std::wstring LongPathForm(const std::wstring& path) {
         return L"\\\\?\\UNC\\" + full.substr(2);
     }
     return std::wstring();
-}
-
-// The target as the writing calls take it: as given while it and a temporary beside it fit
-// the classic MAX_PATH limit, else in the long-path form, which only the wide calls accept.
-// Either way the temporary goes in the target's folder, so the replace stays on one volume.
-std::wstring WritingPath(const char* path) {
-    std::wstring given = Widen(path);
-    bool classic = given.size() < MAX_PATH && FolderLength(given) + kTemporaryNameLength < MAX_PATH;
-    return classic || given.empty() ? given : LongPathForm(given);
 }
 
 // Creates a new file beside target that no other writer can be using; temp receives its path.
