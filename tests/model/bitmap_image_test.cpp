@@ -35,22 +35,25 @@ bool IsEmpty(const BitmapImage& image) {
 
 }  // namespace
 
-// N entries (biClrUsed, else 2^bits below 16 bits), the bits, and back byte for byte: w, h, N, row.
+// N entries (biClrUsed, else 2^bits below 16 bits), the bits, back byte for byte: w, h, N, row, table (-1 none).
 TEST(BitmapImageRead, TakesWhatTheHeaderDescribesAndSavesItBack) {
     TempDir dir;
     const std::pair<Bytes, std::vector<int64_t>> cases[] = {
-        {MakeBmp(4, 2, 8, 16, 16), {4, 2, 16, 4}},
-        {Poke(MakeBmp(4, 2, 8, 256), {{2, 12345}, {6, 7}, {10, 2000}}), {4, 2, 256, 4}},  // kept; bfOffBits unused
-        {MakeBmp(33, 5, 1, 2), {33, 5, 2, 8}},
-        {MakeBmp(9, -3, 4, 16), {9, 3, 16, 8}},
-        {MakeBmp(2, 2, 16, 0), {2, 2, 0, 4}},
-        {MakeBmp(3, 2, 24, 3, 3), {3, 2, 3, 12}},
+        {MakeBmp(4, 2, 8, 16, 16), {4, 2, 16, 4, 16}},
+        {Poke(MakeBmp(4, 2, 8, 256), {{2, 12345}, {6, 7}, {10, 2000}}), {4, 2, 256, 4, 256}},  // kept; bfOffBits unused
+        {MakeBmp(33, 5, 1, 2), {33, 5, 2, 8, 2}},
+        {MakeBmp(9, -3, 4, 16), {9, 3, 16, 8, 16}},
+        {MakeBmp(2, 2, 16, 0), {2, 2, 0, 4, -1}},
+        {MakeBmp(3, 2, 24, 3, 3), {3, 2, 3, 12, 3}},
     };
     for (const auto& [bytes, expected] : cases) {
         BitmapImage image;
+        ColorTable table;
         int32_t w = 0, h = 0;
         ASSERT_TRUE(Read(image, bytes) && image.GetSize(&w, &h) && image.Save(dir.File("copy.bmp").c_str(), 1));
-        EXPECT_EQ((std::vector<int64_t>{w, h, image.GetColorCount(), image.GetBytesPerLine()}), expected);
+        EXPECT_EQ((std::vector<int64_t>{w, h, image.GetColorCount(), image.GetBytesPerLine(),
+                                        image.GetColorTable(table) ? int64_t{table.GetCount()} : -1}),
+                  expected);
         EXPECT_EQ(ReadAllBytes(dir.File("copy.bmp")), bytes);
     }
 }

@@ -36,11 +36,10 @@ TEST(HeaderReport, EachFormIsExactlyItsGoldenText) {
         MemorySource source(bytes.data(), bytes.size());
         ASSERT_TRUE(bytes.empty() ? image.Create(nullptr, 256, 256, 8, 256) : image.Read(nullptr, source));
         gFileSize = size;
-        HeaderReport report(FakeFileSize);
         PlainString built[3];
-        report.BuildSummary(image, path.c_str(), built[0]);
-        report.BuildMemberList(image, path.c_str(), 0, built[1]);
-        report.BuildMemberList(image, path.c_str(), 7, built[2]);  // any notation but 0 is hexadecimal
+        HeaderReport(FakeFileSize).BuildSummary(image, path.c_str(), built[0]);
+        HeaderReport(FakeFileSize).BuildMemberList(image, path.c_str(), 0, built[1]);
+        HeaderReport(FakeFileSize).BuildMemberList(image, path.c_str(), 7, built[2]);  // any but 0: hexadecimal
         for (int form = 0; form < 3; ++form) {
             EXPECT_EQ(Utf8(built[form].Data()), Golden(golden + kForms[form])) << golden;
         }

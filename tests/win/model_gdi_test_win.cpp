@@ -68,7 +68,6 @@ WIN_TEST(ModelGdiSaveAtTheLongestPathReplacesWholeOrNotAtAll) {
     BitmapImage image, loaded;
     CHECK(image.Create(nullptr, 5, 3, 4, 3) && image.Save(path.c_str(), 0) && loaded.Load(nullptr, path.c_str()));
     CHECK(loaded.Save(reference.c_str(), 1) && ReadFileBytes(reference) == ReadFileBytes(path));
-    CHECK(ReadFileBytes(path).size() == 78);
     const std::vector<uint8_t> good(1000, 'g');
     CHECK(WriteFileBytes(path, good) && !image.Save(path.c_str(), 0));
     CHECK(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY) && !image.Save(path.c_str(), 1));
