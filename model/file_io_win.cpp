@@ -1,10 +1,13 @@
 #include <windows.h>
 
-#include <cstring>
+#include <string>
 
 #include "model/file_io.h"
 
 namespace {
+
+// "~kv" and four hexadecimal digits, then ".tmp".
+constexpr size_t kTemporaryNameLength = 11;
 
 HANDLE AsHandle(intptr_t h) {
     return reinterpret_cast<HANDLE>(h);
@@ -23,30 +26,54 @@ int WriteAll(HANDLE file, const void* data, uint32_t size) {
     return 1;
 }
 
-// Length of the folder part of path, separator included; code page aware, so a trail byte
-// that equals a backslash is not taken for one.
-size_t FolderLength(const char* path) {
-    size_t folder = 0;
-    for (size_t i = 0; path[i] != '\0'; ++i) {
-        if (IsDBCSLeadByte(static_cast<BYTE>(path[i])) && path[i + 1] != '\0') {
-            ++i;
-        } else if (path[i] == '\\' || path[i] == '/' || path[i] == ':') {
-            folder = i + 1;
-        }
-    }
-    return folder;
+// Length of the folder part of path, separator included. Wide characters, so no trail byte of
+// a double-byte character is taken for a separator.
+size_t FolderLength(const std::wstring& path) {
+    size_t separator = path.find_last_of(L"\\/:");
+    return separator == std::wstring::npos ? 0 : separator + 1;
 }
 
-// Creates a new file in the folder of path that no other writer can be using.
-HANDLE CreateTemporaryBeside(const char* path, char* tempPath) {
-    size_t folder = FolderLength(path);
-    if (folder + sizeof("~kv0000.tmp") > MAX_PATH) {
-        return INVALID_HANDLE_VALUE;
+// The absolute form of path, in wide characters from the process code page; empty when path is
+// no text in that code page or has no absolute form.
+std::wstring AbsolutePath(const char* path) {
+    int n = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, path, -1, nullptr, 0);
+    std::wstring given(n > 1 ? static_cast<size_t>(n) : 1, L'\0');
+    if (n <= 1 || !MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, path, -1, &given[0], n)) {
+        return std::wstring();
     }
+    DWORD size = GetFullPathNameW(given.c_str(), 0, nullptr, nullptr);
+    std::wstring full(size, L'\0');
+    DWORD length = size != 0 ? GetFullPathNameW(given.c_str(), size, &full[0], nullptr) : 0;
+    full.resize(length < size ? length : 0);
+    return full;
+}
+
+// The target as the writing calls take it: absolute, and where it or a temporary beside it would
+// not fit the classic MAX_PATH limit, in the long-path form (\\?\C:\... on a drive,
+// \\?\UNC\server\share\... on a share), which only the wide calls accept. Either way the
+// temporary goes in the target's folder, so the replace stays on one volume. Empty on failure.
+std::wstring WritingPath(const char* path) {
+    std::wstring full = AbsolutePath(path);
+    if (full.size() < MAX_PATH && FolderLength(full) + kTemporaryNameLength < MAX_PATH) {
+        return full;
+    }
+    if (full.size() > 2 && full[1] == L':' && full[2] == L'\\') {
+        return L"\\\\?\\" + full;
+    }
+    if (full.size() > 2 && full.compare(0, 2, L"\\\\") == 0 && full[2] != L'?' && full[2] != L'.') {
+        return L"\\\\?\\UNC\\" + full.substr(2);
+    }
+    return std::wstring();
+}
+
+// Creates a new file beside target that no other writer can be using; temp receives its path.
+HANDLE CreateTemporaryBeside(const std::wstring& target, std::wstring* temp) {
+    size_t folder = FolderLength(target);
     for (DWORD attempt = 0; attempt < 100; ++attempt) {
-        std::memcpy(tempPath, path, folder);
-        wsprintfA(tempPath + folder, "~kv%04X.tmp", (GetTickCount() + attempt * 7919) & 0xFFFF);
-        HANDLE h = CreateFileA(tempPath, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_ARCHIVE, nullptr);
+        wchar_t name[kTemporaryNameLength + 1];
+        wsprintfW(name, L"~kv%04X.tmp", (GetTickCount() + attempt * 7919) & 0xFFFF);
+        *temp = target.substr(0, folder) + name;
+        HANDLE h = CreateFileW(temp->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_ARCHIVE, nullptr);
         if (h != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) {
             return h;
         }
@@ -55,11 +82,12 @@ HANDLE CreateTemporaryBeside(const char* path, char* tempPath) {
 }
 
 // An existing target is replaced keeping its attributes and security; a new one is moved in.
-int ReplaceTarget(const char* temp, const char* path) {
-    if (GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES) {
-        return ReplaceFileA(path, temp, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;
+int ReplaceTarget(const std::wstring& temp, const std::wstring& target) {
+    if (GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        return ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) !=
+               0;
     }
-    return MoveFileExA(temp, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    return MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 }  // namespace
@@ -126,11 +154,12 @@ int64_t QueryFileSize(const char* path) {
 }
 
 int WriteFileReplacing(const char* path, int overwrite, const WriteChunk* chunks, int chunkCount) {
-    if (!overwrite && PathExists(path)) {
+    std::wstring target = WritingPath(path);
+    if (target.empty() || (!overwrite && GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES)) {
         return 0;
     }
-    char temp[MAX_PATH];
-    HANDLE file = CreateTemporaryBeside(path, temp);
+    std::wstring temp;
+    HANDLE file = CreateTemporaryBeside(target, &temp);
     if (file == INVALID_HANDLE_VALUE) {
         return 0;
     }
@@ -141,12 +170,12 @@ int WriteFileReplacing(const char* path, int overwrite, const WriteChunk* chunks
     ok = ok && FlushFileBuffers(file);
     ok = CloseHandle(file) && ok;
     if (ok) {
-        ok = overwrite ? ReplaceTarget(temp, path)
+        ok = overwrite ? ReplaceTarget(temp, target)
                        // Without REPLACE_EXISTING, a file that appeared meanwhile is not replaced.
-                       : MoveFileExA(temp, path, MOVEFILE_WRITE_THROUGH);
+                       : MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
     }
     if (!ok) {
-        DeleteFileA(temp);
+        DeleteFileW(temp.c_str());
     }
     return ok;
 }

@@ -2,53 +2,22 @@
 
 #include <gtest/gtest.h>
 
-TEST(BmpFormat, RowLengthRoundsBitsUpToWholeWords) {
-    struct Case {
-        int32_t width;
-        uint32_t bits;
-        uint32_t expected;
-    } cases[] = {{33, 1, 8}, {9, 4, 8}, {256, 8, 256}, {1, 24, 4}, {256, 24, 768}, {1, 1, 4}, {3, 32, 12}, {0, 8, 0}};
-    for (const Case& c : cases) {
-        uint32_t bpl = 99;
-        ASSERT_TRUE(ComputeBytesPerLine(c.width, c.bits, &bpl));
-        EXPECT_EQ(bpl, c.expected) << c.width << "x" << c.bits;
+// Width, height, bits, entries; bytes per row, image, file, or a file of 0: does not fit 32 bits.
+TEST(BmpFormat, SizesAreComputedOrRefused) {
+    const int64_t cases[][7] = {
+        {33, 1, 1, 2, 8, 8, 70},          {9, 4, 4, 16, 8, 32, 150},        {256, -256, 8, 256, 256, 65536, 66614},
+        {3, 1, 32, 0, 12, 12, 66},        {0, 1, 8, 0, 0, 0, 54},           {-1, 1, 8, 0, 0, 0, 0},
+        {1073741825, 1, 32, 0, 0, 0, 0},  {100000, 100000, 24, 0, 0, 0, 0}, {65536, 65536, 8, 0, 0, 0, 0},
+        {1, INT32_MIN, 32, 0, 0, 0, 0},   {1, 1, 8, 0x40000000, 0, 0, 0},   {1, 1, 8, 0x3FFFFFFF, 0, 0, 0},
+        {1, 1073741555, 8, 256, 0, 0, 0},  // 54 + 1024 + 4294966220
+    };
+    for (const auto& c : cases) {
+        BitmapSizes s = {};
+        ASSERT_EQ(ComputeBitmapSizes(int32_t(c[0]), int32_t(c[1]), uint32_t(c[2]), uint32_t(c[3]), &s), c[6] != 0)
+            << c[0] << "x" << c[1] << "x" << c[2];
+        if (c[6] != 0) {
+            EXPECT_EQ((std::vector<int64_t>{s.bytesPerLine, s.imageSize, s.colorTableBytes, s.fileSize}),
+                      (std::vector<int64_t>{c[4], c[5], 4 * c[3], c[6]}));
+        }
     }
-    uint32_t bpl = 0;
-    EXPECT_FALSE(ComputeBytesPerLine(-1, 8, &bpl));
-    EXPECT_FALSE(ComputeBytesPerLine(INT32_MAX, 32, &bpl));  // 8 GiB per row
-}
-
-TEST(BmpFormat, ColorCountFollowsClrUsedOrBitCount) {
-    EXPECT_EQ(ColorCountOnRead(0, 1), 2u);
-    EXPECT_EQ(ColorCountOnRead(0, 4), 16u);
-    EXPECT_EQ(ColorCountOnRead(0, 8), 256u);
-    EXPECT_EQ(ColorCountOnRead(0, 16), 0u);
-    EXPECT_EQ(ColorCountOnRead(0, 24), 0u);
-    EXPECT_EQ(ColorCountOnRead(16, 8), 16u);
-    EXPECT_EQ(ColorCountOnRead(300, 24), 300u);
-    EXPECT_EQ(ColorCountOnRead(0, 30000), 0u);
-}
-
-TEST(BmpFormat, SizesThatDoNotFit32BitsAreRefused) {
-    BitmapSizes s;
-    ASSERT_TRUE(ComputeBitmapSizes(256, -256, 8, 256, &s));
-    EXPECT_EQ(s.bytesPerLine, 256u);
-    EXPECT_EQ(s.imageSize, 65536u);
-    EXPECT_EQ(s.colorTableBytes, 1024u);
-    EXPECT_EQ(s.fileSize, 66614u);
-    EXPECT_FALSE(ComputeBitmapSizes(100000, 100000, 24, 0, &s));  // image size wraps
-    EXPECT_FALSE(ComputeBitmapSizes(1, 1, 8, 0x40000000u, &s));   // 4N wraps
-    EXPECT_FALSE(ComputeBitmapSizes(1, 1, 8, 0x3FFFFFFFu, &s));   // 54 + 4N wraps
-    EXPECT_FALSE(ComputeBitmapSizes(65536, 65536, 8, 0, &s));     // exactly 2^32
-    EXPECT_FALSE(ComputeBitmapSizes(1, INT32_MIN, 32, 0, &s));    // 2^31 rows of 4 bytes
-    EXPECT_EQ(HeightMagnitude(INT32_MIN), 0x80000000u);
-    EXPECT_EQ(HeightMagnitude(-256), 256u);
-}
-
-TEST(BmpFormat, SignedFieldsDecodeAsTwosComplement) {
-    uint8_t b[4];
-    WriteLe32(b, 0xFFFFFF00u);
-    EXPECT_EQ(ReadLe32Signed(b), -256);
-    WriteLe32(b, 0x80000000u);
-    EXPECT_EQ(ReadLe32Signed(b), INT32_MIN);
 }

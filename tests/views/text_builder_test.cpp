@@ -3,104 +3,52 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "views/plain_string.h"
 
-namespace {
-
-std::string TextOf(const TextBuilder& builder) {
-    return std::string(builder.Text(), builder.Length());
-}
-
-// An append fits only while text, CR LF and the terminator stay below the capacity; one that
-// does not fit changes nothing, and later shorter lines still go in.
-TEST(TextBuilderTest, AppendIsAllOrNothing) {
-    TextBuilder builder;
-    ASSERT_EQ(builder.Allocate(10), 1);
-    EXPECT_EQ(builder.Append("12345678", 1), 0);  // 8 + 2 is not below 10
-    EXPECT_EQ(builder.Length(), 0u);
-    EXPECT_EQ(builder.Text()[0], '\0');
-    EXPECT_EQ(builder.Append("1234567", 1), 1);  // 0 + 7 + 2 < 10
-    EXPECT_EQ(TextOf(builder), "1234567\r\n");
-    EXPECT_EQ(builder.Text()[9], '\0');
-    EXPECT_EQ(builder.Append("x", 0), 0);  // 9 + 1 is not below 10
-    EXPECT_EQ(builder.AppendLineBreak(), 0);
-    EXPECT_EQ(TextOf(builder), "1234567\r\n");
-
-    ASSERT_EQ(builder.Allocate(12), 1);
-    EXPECT_EQ(builder.Append("abc", 1), 1);
-    EXPECT_EQ(builder.Append("defghi", 1), 0);
-    EXPECT_EQ(builder.Append("de", 1), 1);
-    EXPECT_EQ(builder.Append("", 0), 1);  // only rewrites the terminator
-    EXPECT_EQ(TextOf(builder), "abc\r\nde\r\n");
-    EXPECT_EQ(builder.Append("", 1), 1);  // 9 + 0 + 2 < 12: CR LF alone
-    EXPECT_EQ(builder.AppendLineBreak(), 0);
-    EXPECT_EQ(TextOf(builder), "abc\r\nde\r\n\r\n");
-}
-
-TEST(TextBuilderTest, RefusesWithoutBlockOrText) {
-    TextBuilder builder;
-    EXPECT_EQ(builder.Append("a", 0), 0);
-    EXPECT_EQ(builder.AppendLineBreak(), 0);
-    EXPECT_EQ(builder.Allocate(0), 0);
-    EXPECT_EQ(builder.Text(), nullptr);
-
-    ASSERT_EQ(builder.Allocate(8), 1);
-    EXPECT_EQ(builder.Append(nullptr, 1), 0);
-    EXPECT_EQ(builder.Allocate(0), 0);  // keeps the block it has
-    EXPECT_EQ(builder.Append("a", 0), 1);
-
-    builder.Release();
-    EXPECT_EQ(builder.Append("a", 0), 0);
-    EXPECT_EQ(builder.AppendLineBreak(), 0);
-    builder.Release();  // twice is harmless
-}
-
-// A heap that has nothing left: allocate says so instead of claiming success.
-TEST(TextBuilderTest, AllocateFailsWhenTheHeapHasNoBlock) {
-    TextBuilder builder;
-    ASSERT_EQ(builder.Allocate(8), 1);
-    ASSERT_EQ(builder.Append("abc", 0), 1);
-    TextBuilderHeap empty = {[](uint32_t) -> void* { return nullptr; },
-                             [](void*, uint32_t) -> void* { return nullptr; }, [](void* block) { free(block); }};
-    TextBuilderHeap previous = SetTextBuilderHeap(empty);
-    EXPECT_EQ(builder.Allocate(64), 0);  // resizing the block it had
-    EXPECT_EQ(builder.Text(), nullptr);
-    EXPECT_EQ(builder.Append("a", 0), 0);
-    TextBuilder fresh;
-    EXPECT_EQ(fresh.Allocate(16), 0);
-    SetTextBuilderHeap(previous);
-    EXPECT_EQ(fresh.Allocate(16), 1);
-}
-
-TEST(TextBuilderTest, AllocateAgainResizesAndEmptiesText) {
-    TextBuilder builder;
-    ASSERT_EQ(builder.Allocate(4), 1);
-    ASSERT_EQ(builder.Append("abc", 0), 1);
-    ASSERT_EQ(builder.Allocate(64), 1);
-    EXPECT_EQ(builder.Length(), 0u);
-    EXPECT_EQ(builder.Capacity(), 64u);
-    EXPECT_STREQ(builder.Text(), "");
-    EXPECT_EQ(std::string(builder.Text() + 4, 60), std::string(60, '\0'));  // the bytes gained
-    EXPECT_EQ(builder.Append(std::string(61, 'x').c_str(), 1), 1);          // 61 + 2 < 64
-}
-
-TEST(TextBuilderTest, CopyIntoString) {
+// A line goes in whole, CR LF included, while it and the terminator stay below the capacity;
+// anything refused changes nothing.
+TEST(TextBuilder, AppendsWholeLinesOrNothingIntoTheBlockItHas) {
     TextBuilder builder;
     PlainString target;
-    target.Assign("old text that is longer");
-    ASSERT_EQ(builder.Allocate(16), 1);
-    builder.CopyInto(target);  // no text yet: target kept
-    EXPECT_STREQ(target.Data(), "old text that is longer");
-
-    ASSERT_EQ(builder.Append("ab", 1), 1);
+    EXPECT_FALSE(builder.Append("a", 0) || builder.AppendLineBreak() || builder.Allocate(0));  // no block yet
+    ASSERT_TRUE(builder.Allocate(10));
+    EXPECT_TRUE(builder.Append("1234567", 1));
+    EXPECT_FALSE(builder.Append("", 1) || builder.Append("x", 0) || builder.Append(nullptr, 0) || builder.Allocate(0));
+    EXPECT_EQ(std::string(builder.Text(), 10), std::string("1234567\r\n", 10));
+    // Allocating again keeps the block, grown with zeros, and empties the text.
+    ASSERT_TRUE(builder.Allocate(64));
+    EXPECT_EQ(std::string(builder.Text() + 10, 54), std::string(54, '\0'));
+    builder.CopyInto(target);  // no text to give
+    EXPECT_FALSE(builder.Append(std::string(62, 'x').c_str(), 1));
+    EXPECT_TRUE(builder.Append(std::string(61, 'x').c_str(), 1) && target.Data() == nullptr);
     builder.CopyInto(target);
-    EXPECT_EQ(std::string(target.Data(), 5), std::string("ab\r\n", 5));
-    EXPECT_EQ(target.Length(), 4);
-    builder.Release();
-    builder.CopyInto(target);
-    EXPECT_EQ(target.Length(), 4);
+    EXPECT_EQ(std::string(target.Data(), 64), std::string(61, 'x') + std::string("\r\n", 3));
+    // A heap that has nothing left: allocating says so, and the builder keeps no block.
+    TextBuilderHeap previous = SetTextBuilderHeap(
+        {[](uint32_t) -> void* { return nullptr; }, [](void*, uint32_t) -> void* { return nullptr; }, std::free});
+    EXPECT_FALSE(builder.Allocate(64));  // the block it had is not resized, and it keeps none
+    EXPECT_FALSE(builder.Text() || builder.Append("a", 0) || builder.Allocate(16));
+    SetTextBuilderHeap(previous);
+    EXPECT_TRUE(builder.Allocate(16));
 }
 
-}  // namespace
+// A file dialog writes into an allocated block; a copy keeps the block's length in a block of
+// its own, and stays terminated even when the block's last byte was written.
+TEST(PlainString, BlocksAreZeroedOwnedAndTerminated) {
+    PlainString buffer, copy;
+    char* block = buffer.Allocate(260);
+    ASSERT_TRUE(block && std::string(block, 260) == std::string(260, '\0'));
+    std::memcpy(block, "abc", 3);
+    copy = buffer;
+    EXPECT_TRUE(copy.Length() == 259 && copy.Data() != block && std::string(copy.Data()) == "abc");
+    std::memcpy(buffer.Allocate(4), "wxyz", 4);
+    copy = buffer;
+    copy = copy;
+    EXPECT_TRUE(PlainString(copy).Length() == 3 && std::string(copy.Data()) == "wxy");
+    EXPECT_EQ(std::string(copy.Assign("text").Data(), 5), std::string("text", 5));
+    EXPECT_TRUE(copy.Assign("").Data() == nullptr && copy.Assign(nullptr).Data() == nullptr && copy.Length() == 0);
+    EXPECT_TRUE(buffer.Allocate(0) == nullptr && buffer.Data() == nullptr && buffer.Length() == 0);
+}
