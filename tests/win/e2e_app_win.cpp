@@ -51,8 +51,8 @@ WIN_TEST(E2eDialogsAndTheReportOfTheFileOpened) {
         CHECK(expected != nullptr && WindowText(GetDlgItem(window, IDC_TEXT_VIEW)) == expected);
     }
 
-    // Typed without extension, the name gets one: the first save asks nothing; then the overwrite
-    // question's No writes nothing and Yes writes.
+    // Typed without extension, the name gets one. A new file is written unasked (the reply stays
+    // unused); over an old one, the question's No writes nothing and Yes writes.
     std::vector<uint8_t> bytes = ReadFileBytes(path), x = {'x'};
     DeleteFileA(copy.c_str());
     for (int answer : {0, IDNO, IDYES}) {

@@ -1,9 +1,9 @@
-// The settings in the real registry: written at exit under their names and types, read at start
-// (by the real program through WinMain and its own loop too), deleted on request, and a stored
-// rectangle that would hide the caption moved back within reach. It ends without them.
+// The settings in the real registry: a stored rectangle that would hide the caption moved back
+// within reach; values written at exit under their names and types and read at start, also by
+// the real program through WinMain and its own loop; deleted on request. It ends without them.
 #include <windows.h>
 
-#include "app/main_window_win.h"
+#include "app/settings.h"
 #include "app/settings_store.h"
 #include "resources/resource.h"
 #include "tests/win/e2e_driver_win.h"
@@ -11,12 +11,10 @@
 
 constexpr char kKey[] = "Software\\Velmarin\\Korvane";
 
-// A rectangle stored to show a sliver of the window, or so large that creation shrinks it off the
-// screen, opens with the caption within reach. A value too short for its field is passed over;
-// one of another type but the right size is taken.
 WIN_TEST(E2eSettingsInTheRegistry) {
     RECT area, r, shown;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    // A sliver of the window at the corner, or so large that creation shrinks it off the screen.
     const int32_t kPlaced[][4] = {{area.right - 1, area.bottom - 1, area.right + 1, area.bottom + 1},
                                   {-5000, -5000, 5000, 5000},
                                   {-5000, 100, 5000, 600}};
@@ -40,7 +38,7 @@ WIN_TEST(E2eSettingsInTheRegistry) {
     }
     CHECK(StoredIntegers("WindowInfo", RRF_RT_REG_BINARY) == (std::vector<int32_t>{70, 80, 470, 380}));
     CHECK(StoredIntegers("DrawColorTable", RRF_RT_REG_BINARY) == (std::vector<int32_t>{10, 1, 2, 12, 12, 16, 16}));
-    const BYTE seven[4] = {7};
+    const BYTE seven[4] = {7};  // too short for its field: passed over; of another type but its size: taken
     RegSetKeyValueA(HKEY_LOCAL_MACHINE, kKey, "BgColor", REG_BINARY, seven, 2);
     RegSetKeyValueA(HKEY_LOCAL_MACHINE, kKey, "TextOption", REG_BINARY, seven, 4);
     gSettings = Settings();
