@@ -13,46 +13,34 @@
 #include "resources/resource.h"
 #include "tests/win/win_test.h"
 
+std::vector<DialogAnswer> E2eDriver::answers;
+
 namespace {
 
-constexpr int kMessageBoxText = 0xFFFF;
-E2eDriver* gDriver = nullptr;
-
 // Every dialog and message box is class #32770, made and filled before it is activated; what
-// is posted to it now waits for its own modal loop.
+// is posted to it now waits for its own modal loop. One active again after a box of its own
+// closed still waits, and is cancelled unless an answer takes it.
 LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam) {
-    char className[32] = {};
-    HWND window = reinterpret_cast<HWND>(wParam);
-    if (code == HCBT_ACTIVATE && GetClassNameA(window, className, sizeof(className)) &&
-        lstrcmpA(className, "#32770") == 0 && gDriver != nullptr) {
-        gDriver->OnDialog(window);
+    char className[8] = {};
+    HWND dialog = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_ACTIVATE && GetClassNameA(dialog, className, sizeof(className)) &&
+        lstrcmpA(className, "#32770") == 0) {
+        if (!E2eDriver::answers.empty() && E2eDriver::answers.front()(dialog)) {
+            E2eDriver::answers.erase(E2eDriver::answers.begin());
+        } else {
+            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// Our dialogs' labels have the message's id too, but a box has none of their other controls.
-int IsMessageBox(HWND dialog) {
-    return GetDlgItem(dialog, kMessageBoxText) != nullptr && GetDlgItem(dialog, cmb13) == nullptr &&
-           GetDlgItem(dialog, IDC_NEW_COLOR_MODE) == nullptr;
-}
-
-void PostButton(HWND dialog, int button) {
-    PostMessageA(dialog, WM_COMMAND, static_cast<WPARAM>(button), 0);
-}
+// For the whole run, on its one thread.
+const HHOOK gHook = SetWindowsHookExA(WH_CBT, CbtHook, nullptr, GetCurrentThreadId());
 
 }  // namespace
 
-E2eDriver::E2eDriver() : hook_(SetWindowsHookExA(WH_CBT, CbtHook, nullptr, GetCurrentThreadId())) {
-    gDriver = this;
-}
-
-E2eDriver::~E2eDriver() {
-    Finish();
-    UnhookWindowsHookEx(hook_);
-    gDriver = nullptr;
-}
-
 HWND E2eDriver::Start(bool keepStoredSettings) {
+    CHECK(gHook != nullptr);
     if (!keepStoredSettings) {
         deleteSettings();
     }
@@ -77,8 +65,7 @@ void E2eDriver::Command(int command) {
     Drain();
 }
 
-// As the program's loop does, until the queue stays empty; the quit message is dropped, as
-// each test starts its own window.
+// Until the queue stays empty; the quit message is dropped, as each test starts its own window.
 void E2eDriver::Drain() {
     static HACCEL accelerators = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAIN_ACCEL));
     MSG msg;
@@ -104,65 +91,28 @@ void E2eDriver::Key(int key, bool control) {
 }
 
 void E2eDriver::Open(const std::string& path) {
-    Expect(ChooseFile(path));
+    answers = {ChooseFile(path)};
     Command(ID_FILE_OPEN);
-    CHECK(PendingAnswers() == 0);
+    CHECK(answers.empty());
 }
 
-void E2eDriver::OnDialog(HWND dialog) {
-    // Active again after a box of its own closed, so it still waits: end it.
-    if (std::find(handled_.begin(), handled_.end(), dialog) != handled_.end()) {
-        return PostButton(dialog, IDCANCEL);
-    }
-    handled_.push_back(dialog);
-    if (!answers_.empty() && answers_.front()(dialog)) {
-        answers_.erase(answers_.begin());
-    } else {
-        PostButton(dialog, IDCANCEL);
-    }
-}
-
-DialogAnswer AnswerMessageBox(int button, std::string* text) {
+DialogAnswer Reply(int control, int button, const std::string& text, std::string* seen) {
     return [=](HWND dialog) {
-        if (IsMessageBox(dialog) && text != nullptr) {
-            *text = WindowText(GetDlgItem(dialog, kMessageBoxText));
+        HWND item = GetDlgItem(dialog, control);
+        if (item == nullptr || GetDlgItem(dialog, button) == nullptr) {
+            return 0;
         }
-        if (IsMessageBox(dialog)) {
-            PostButton(dialog, button);
+        HWND edit = reinterpret_cast<HWND>(SendMessageA(item, CBEM_GETEDITCONTROL, 0, 0));
+        if (seen != nullptr) {
+            *seen = WindowText(item);
         }
-        return IsMessageBox(dialog);
+        SetWindowTextA(edit != nullptr ? edit : item, text.c_str());
+        return PostMessageA(dialog, WM_COMMAND, static_cast<WPARAM>(button), 0);
     };
 }
 
 DialogAnswer ChooseFile(const std::string& path) {
-    return [path](HWND dialog) {
-        HWND combo = GetDlgItem(dialog, cmb13);
-        if (combo != nullptr) {
-            SetWindowTextA(reinterpret_cast<HWND>(SendMessageA(combo, CBEM_GETEDITCONTROL, 0, 0)), path.c_str());
-            PostButton(dialog, IDOK);
-        }
-        return combo != nullptr;
-    };
-}
-
-DialogAnswer FillNewImage(const char* width, const char* height, int mode, int button, std::string* shown) {
-    return [=](HWND dialog) {
-        HWND combo = GetDlgItem(dialog, IDC_NEW_COLOR_MODE);
-        if (combo == nullptr) {
-            return 0;
-        }
-        *shown = WindowText(GetDlgItem(dialog, IDC_NEW_WIDTH)) + " " + WindowText(GetDlgItem(dialog, IDC_NEW_HEIGHT)) +
-                 " " + WindowText(GetDlgItem(dialog, IDC_NEW_ENTRIES)) + " " +
-                 std::to_string(SendMessageA(combo, CB_GETCURSEL, 0, 0));
-        // Choosing by message notifies nobody; the user's choice would.
-        SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(mode), 0);
-        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_NEW_COLOR_MODE, CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(combo));
-        SetDlgItemTextA(dialog, IDC_NEW_WIDTH, width);
-        SetDlgItemTextA(dialog, IDC_NEW_HEIGHT, height);
-        PostButton(dialog, button);
-        return 1;
-    };
+    return Reply(cmb13, IDOK, path);
 }
 
 std::string WindowText(HWND window) {
@@ -173,10 +123,7 @@ std::string WindowText(HWND window) {
 
 int Shows(HWND window, std::initializer_list<POINT> points, COLORREF colour) {
     HDC dc = GetDC(window);
-    int all = 1;
-    for (POINT p : points) {
-        all &= GetPixel(dc, p.x, p.y) == colour;
-    }
+    int all = std::all_of(points.begin(), points.end(), [&](POINT p) { return GetPixel(dc, p.x, p.y) == colour; });
     ReleaseDC(window, dc);
     return all;
 }
@@ -190,16 +137,12 @@ void Scribble(HWND window, COLORREF colour) {
     ReleaseDC(window, dc);
 }
 
-std::vector<int32_t> StoredIntegers(const char* name) {
+std::vector<int32_t> StoredIntegers(const char* name, DWORD type) {
     int32_t values[16];
     DWORD size = sizeof(values);
     LSTATUS status =
-        RegGetValueA(HKEY_LOCAL_MACHINE, "Software\\Velmarin\\Korvane", name, RRF_RT_ANY, nullptr, values, &size);
+        RegGetValueA(HKEY_LOCAL_MACHINE, "Software\\Velmarin\\Korvane", name, type, nullptr, values, &size);
     return std::vector<int32_t>(values, values + (status == ERROR_SUCCESS ? size / 4 : 0));
-}
-
-std::string TempPath(const char* name) {
-    return WinTestTempDir() + std::string(name);
 }
 
 std::vector<uint8_t> ReadFileBytes(const std::string& path) {

@@ -3,7 +3,6 @@
 
 #include <fstream>
 #include <regex>
-#include <string>
 #include <tuple>
 #include <vector>
 
@@ -13,10 +12,10 @@
 
 namespace {
 
+UINT gCommand = 0;
+
 LRESULT CALLBACK NoteCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_COMMAND) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, LOWORD(wParam));
-    }
+    gCommand = message == WM_COMMAND ? LOWORD(wParam) : gCommand;
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -77,10 +76,10 @@ WIN_TEST(ResourcesTheCodeNamesById) {
             SetKeyboardState(keyboard);
             for (UINT state : {MF_GRAYED, MF_ENABLED}) {
                 EnableMenuItem(menu, key.cmd, MF_BYCOMMAND | state);
-                SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+                gCommand = 0;
                 MSG message = {window, WM_KEYDOWN, key.key, 0, 0, {}};
                 TranslateAcceleratorA(window, table, &message);
-                CHECK(GetWindowLongPtrA(window, GWLP_USERDATA) == (state == MF_ENABLED ? key.cmd : 0));
+                CHECK(gCommand == (state == MF_ENABLED ? key.cmd : 0));
             }
         }
         DestroyWindow(window);  // and its menu
@@ -95,12 +94,10 @@ WIN_TEST(ResourcesTheCodeNamesById) {
             CHECK(entry[0] == (entry == dir + 6 ? 32 : 16) && entry[1] == entry[0] && entry[2] == 16 && entry[6] == 4);
         }
     }
-}
 
-// The script is UTF-8 and windres stores its texts as UTF-16: each text that is not plain ASCII
-// (up to a \t) is in the compiled menus, dialogs or string tables unchanged, 表 (0x5C as second
-// byte in code page 932) included.
-WIN_TEST(ResourcesTextsAreTheScripts) {
+    // The script is UTF-8 and windres stores its texts as UTF-16: each text that is not plain
+    // ASCII (up to a \t) is in the compiled menus, dialogs or string tables unchanged, 表 (0x5C as
+    // second byte in code page 932) included.
     std::wstring compiled;
     for (LPCSTR type : {RT_MENU, RT_DIALOG, RT_STRING}) {
         EnumResourceNamesA(nullptr, type, AppendData, reinterpret_cast<LONG_PTR>(&compiled));

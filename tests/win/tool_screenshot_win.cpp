@@ -8,26 +8,6 @@
 #include "tests/win/e2e_driver_win.h"
 #include "tests/win/win_test.h"
 
-namespace {
-
-// The window, frame and menu included, as the screen shows it, into a 24-bit BMP file.
-int CaptureWindow(HWND window, const std::string& path) {
-    RECT r;
-    GetWindowRect(window, &r);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, r.right - r.left, r.bottom - r.top);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
-    int ok = WriteImage(path, r.right - r.left, r.bottom - r.top, [&](int x, int y) { return GetPixel(memory, x, y); });
-    DeleteObject(SelectObject(memory, previous));
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return ok;
-}
-
-}  // namespace
-
 WIN_TEST(ToolScreenshot) {
     // Absolute: the file dialog changes the current folder.
     const char* folder = std::getenv("KORVANE_SCREENSHOT_DIR");
@@ -38,12 +18,22 @@ WIN_TEST(ToolScreenshot) {
     HWND window = driver.Start();
     MoveWindow(window, 40, 40, 430, 400, TRUE);
     driver.Open(sample);
-    const std::pair<int, const char*> shots[] = {{ID_VIEW_HEADER, "screenshot-report.bmp"},
-                                                 {ID_VIEW_IMAGE, "screenshot-image.bmp"},
-                                                 {ID_WINDOW_KEEP_ASPECT, "screenshot-fit.bmp"}};
-    for (const auto& shot : shots) {
-        driver.Command(shot.first);
-        CHECK(CaptureWindow(window, output + shot.second));
+    // The window, frame and menu included, as the screen shows it, copied to be read pixel by pixel.
+    HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
+    HBITMAP copy = CreateCompatibleBitmap(screen, GetDeviceCaps(screen, HORZRES), GetDeviceCaps(screen, VERTRES));
+    HGDIOBJ previous = SelectObject(memory, copy);
+    const std::pair<int, const char*> kShots[] = {{ID_VIEW_HEADER, "screenshot-report.bmp"},
+                                                  {ID_VIEW_IMAGE, "screenshot-image.bmp"},
+                                                  {ID_WINDOW_KEEP_ASPECT, "screenshot-fit.bmp"}};
+    for (const auto& [command, name] : kShots) {
+        driver.Command(command);
+        RECT r;
+        GetWindowRect(window, &r);
+        BitBlt(memory, 0, 0, r.right, r.bottom, screen, 0, 0, SRCCOPY);
+        CHECK(WriteImage(output + name, r.right - r.left, r.bottom - r.top,
+                         [&](int x, int y) { return GetPixel(memory, r.left + x, r.top + y); }));
     }
-    driver.Finish();
+    DeleteObject(SelectObject(memory, previous));
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
 }

@@ -2,24 +2,17 @@
 // themselves with WIN_TEST, CHECK records a failure and goes on.
 #pragma once
 
-#include <cstdio>
+#include <string>
 
-struct WinTestCase {
-    const char* name;
-    void (*body)();
-    WinTestCase* next;
-};
-
-void RegisterWinTest(WinTestCase* test);
+int RegisterWinTest(const char* name, void (*body)());
 void ReportWinTestFailure(const char* file, int line, const char* expression);
 
-#define WIN_TEST(name)                                                       \
-    static void name();                                                      \
-    static WinTestCase name##_case = {#name, name, nullptr};                 \
-    static const int name##_registered = (RegisterWinTest(&name##_case), 0); \
+#define WIN_TEST(name)                                                 \
+    static void name();                                                \
+    static const int name##_registered = RegisterWinTest(#name, name); \
     static void name()
 
 #define CHECK(expression) ((expression) ? void() : ReportWinTestFailure(__FILE__, __LINE__, #expression))
 
-// A folder of its own for the running test's files (Windows path, trailing backslash).
-const char* WinTestTempDir();
+// A file in the test run's own folder, which a later run may find again (Windows path).
+std::string TempPath(const char* name);

@@ -2,19 +2,23 @@
 
 #include <windows.h>
 
-#include <cstring>
+#include <cstdio>
+#include <vector>
 
 namespace {
 
-WinTestCase* gFirst = nullptr;
 int gFailures = 0;
-char gTempDir[MAX_PATH];
+
+std::vector<std::pair<std::string, void (*)()>>& Tests() {
+    static std::vector<std::pair<std::string, void (*)()>> tests;
+    return tests;
+}
 
 }  // namespace
 
-void RegisterWinTest(WinTestCase* test) {
-    test->next = gFirst;
-    gFirst = test;
+int RegisterWinTest(const char* name, void (*body)()) {
+    Tests().emplace_back(name, body);
+    return 0;
 }
 
 void ReportWinTestFailure(const char* file, int line, const char* expression) {
@@ -22,8 +26,10 @@ void ReportWinTestFailure(const char* file, int line, const char* expression) {
     std::printf("  FAILED %s:%d: %s\n", file, line, expression);
 }
 
-const char* WinTestTempDir() {
-    return gTempDir;
+std::string TempPath(const char* name) {
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    return folder + std::string("korvane-wintest\\") + name;
 }
 
 // An argument runs only the tests whose names begin with it. Tests named Tool... make files
@@ -31,22 +37,18 @@ const char* WinTestTempDir() {
 // time limit; the last test started is the one.
 int main(int argc, char** argv) {
     setvbuf(stdout, nullptr, _IONBF, 0);
-    GetTempPathA(MAX_PATH, gTempDir);
-    lstrcatA(gTempDir, "korvane-wintest\\");
-    CreateDirectoryA(gTempDir, nullptr);
-    const char* filter = argc > 1 ? argv[1] : "";
+    CreateDirectoryA(TempPath("").c_str(), nullptr);
+    const std::string filter = argc > 1 ? argv[1] : "Tool";
     int run = 0, failed = 0;
-    for (WinTestCase* t = gFirst; t != nullptr; t = t->next) {
-        if (std::strncmp(t->name, filter, std::strlen(filter)) != 0 ||
-            (!*filter && !std::strncmp(t->name, "Tool", 4))) {
-            continue;
+    for (const auto& [name, body] : Tests()) {
+        if ((name.rfind(filter, 0) == 0) == (argc > 1)) {
+            int before = gFailures;
+            std::printf("[ RUN  ] %s\n", name.c_str());
+            body();
+            ++run;
+            failed += gFailures != before;
+            std::printf("%s %s\n", gFailures != before ? "[ FAIL ]" : "[  OK  ]", name.c_str());
         }
-        int before = gFailures;
-        std::printf("[ RUN  ] %s\n", t->name);
-        t->body();
-        ++run;
-        failed += gFailures != before;
-        std::printf("%s %s\n", gFailures != before ? "[ FAIL ]" : "[  OK  ]", t->name);
     }
     std::printf("%d tests, %d failed\n", run, failed);
     return failed == 0 && run > 0 ? 0 : 1;
