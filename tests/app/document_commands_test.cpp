@@ -118,18 +118,19 @@ TEST_F(DocumentTest, FailedOpenOrNewKeepsTheDocumentWhole) {
 }
 
 TEST_F(DocumentTest, NewMakesABitmapOfEachMode) {
-    const char* kModes[] = {"白黒", "16色", "256色", "ﾌﾙｶﾗｰ"};
-    for (int row = 0; row < 5; ++row) {  // the last: 256 colours with a table of 7 entries
-        int mode = row % 4 + row / 4 * 2;
-        EXPECT_STREQ(ColorModeText(mode), kModes[mode]);
-        uint32_t entries = row == 4 ? 7 : ColorModeEntryCount(mode);
+    // Mode, its text, the entries typed; then the image's bits per pixel and entries.
+    const std::tuple<int, const char*, uint32_t, const char*> kRows[] = {{0, "白黒", 2, "1/2"},
+                                                                         {1, "16色", 16, "4/16"},
+                                                                         {2, "256色", 256, "8/256"},
+                                                                         {3, "ﾌﾙｶﾗｰ", 0, "24/0"},
+                                                                         {2, "256色", 7, "8/7"}};
+    for (const auto& [mode, text, entries, made] : kRows) {
+        EXPECT_STREQ(ColorModeText(mode), text);
         fake.answers = {Answer::kNo};  // about the previous one
         New(5, 3, mode, entries);
-        ASSERT_NE(shell.document.image, nullptr);
         uint8_t info[40] = {};
         shell.document.image->GetHeaders(nullptr, info);
-        EXPECT_EQ(std::to_string(info[14]) + "/" + std::to_string(shell.document.image->GetColorCount()),
-                  std::vector<std::string>({"1/2", "4/16", "8/256", "24/0", "8/7"})[row]);
+        EXPECT_EQ(std::to_string(info[14]) + "/" + std::to_string(shell.document.image->GetColorCount()), made);
         EXPECT_EQ(Seen(), entries ? "Korvane - [Bitmap] items table" : "Korvane - [Bitmap] items");
     }
     EXPECT_EQ(ColorModeBitsPerPixel(4) + ColorModeBitsPerPixel(-1), 0u);

@@ -9,8 +9,8 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <utility>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -44,8 +44,8 @@ class FakeWindowSystem : public WindowSystem {
                                            : FileChoice::kChosen;
     }
     int ShowNewImageDialog(NewImageSettings& values) override {
-        ++newDialogs;
-        return newImage.empty() ? 0 : Next(newImage, {})(values);
+        values = newImageOk ? newImage : values;
+        return ++newDialogs, std::exchange(newImageOk, 0);
     }
     void ShowAbout() override {}
     void SetTitle(const char* text) override { title = text; }
@@ -99,7 +99,8 @@ class FakeWindowSystem : public WindowSystem {
     Shell* shell = nullptr;
     std::deque<Answer> answers;
     std::deque<std::string> paths;
-    std::deque<std::function<int(NewImageSettings&)>> newImage;
+    NewImageSettings newImage;  // typed and OK pressed, once, when newImageOk; else Cancel
+    int newImageOk = 0;
     std::function<void()> duringMessage;
     int maximized = 0, minimized = 0, editorOpen = 0;
     WindowRect outer{50, 50, 380, 350}, client{0, 0, 322, 250};
@@ -136,7 +137,8 @@ class ShellTest : public ::testing::Test {
     }
     // OK in the new-image dialog with these values.
     void New(uint32_t width, uint32_t height, int mode, uint32_t entries) {
-        fake.newImage.push_back([=](NewImageSettings& v) { return v = {width, height, entries, mode}, 1; });
+        fake.newImage = {width, height, entries, mode};
+        fake.newImageOk = 1;
         Run(ID_FILE_NEW);
     }
     void MarkChangedAndTitle() {
