@@ -73,23 +73,32 @@ void OnBackground(const ViewContext& view, uint32_t color) {
     view.window.Repaint();
 }
 
-// Two moves: the frame height is measured again once the width has changed, since a menu bar
-// that wraps differently changes it.
+// What the window-fitting commands work from: the image's size and the window as it is now.
+struct FitInputs {
+    int32_t width = 0;
+    int32_t height = 0;
+    WindowRect outer;
+    WindowRect client;
+};
+
+FitInputs Measure(const ViewContext& view) {
+    FitInputs now;
+    view.image->GetSize(&now.width, &now.height);
+    view.window.GetWindowRect(now.outer);
+    view.window.GetClientRect(now.client);
+    return now;
+}
+
+// Two moves: the frame is measured again once the width has changed, since a menu bar that
+// wraps differently changes its height.
 void OnWindowFitImage(const ViewContext& view) {
     if (view.image == nullptr) {
         return;
     }
-    int32_t width = 0;
-    int32_t height = 0;
-    view.image->GetSize(&width, &height);
-    WindowRect outer;
-    WindowRect client;
-    view.window.GetWindowRect(outer);
-    view.window.GetClientRect(client);
-    view.window.MoveWindow(WithClientWidth(outer, client, width));
-    view.window.GetWindowRect(outer);
-    view.window.GetClientRect(client);
-    view.window.MoveWindow(WithClientHeight(outer, client, height));
+    FitInputs now = Measure(view);
+    view.window.MoveWindow(WithClientWidth(now.outer, now.client, now.width));
+    now = Measure(view);
+    view.window.MoveWindow(WithClientHeight(now.outer, now.client, now.height));
     if (view.settings.ViewData == 0) {
         view.window.PostCommand(ID_VIEW_IMAGE);
     } else {
@@ -101,14 +110,8 @@ void OnWindowKeepAspect(const ViewContext& view) {
     if (view.image == nullptr) {
         return;
     }
-    int32_t width = 0;
-    int32_t height = 0;
-    view.image->GetSize(&width, &height);
-    WindowRect outer;
-    WindowRect client;
-    view.window.GetWindowRect(outer);
-    view.window.GetClientRect(client);
-    view.window.MoveWindow(WithImageProportions(outer, client, width, height));
+    FitInputs now = Measure(view);
+    view.window.MoveWindow(WithImageProportions(now.outer, now.client, now.width, now.height));
     if (view.settings.ViewData == 0) {
         view.window.PostCommand(ID_VIEW_IMAGE);
     }
