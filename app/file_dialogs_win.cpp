@@ -15,10 +15,13 @@ constexpr char kOpenTitle[] = "開く";
 constexpr char kSaveTitle[] = "名前を付けて保存";
 constexpr char kDefaultExtension[] = "bmp";
 
+constexpr DWORD kOpenFlags =
+    OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NONETWORKBUTTON | OFN_LONGNAMES;
+constexpr DWORD kSaveFlags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NONETWORKBUTTON | OFN_LONGNAMES;
+
 // The dialogs want zero-separated lists; the trailing bar gives the double zero at the end.
-template <size_t N>
-void MakeFilter(const char (&text)[N], char (&out)[N]) {
-    for (size_t i = 0; i < N; ++i) {
+void MakeFilter(const char* text, char* out) {
+    for (size_t i = 0; text[i] != '\0'; ++i) {
         out[i] = text[i] == '|' ? '\0' : text[i];
     }
 }
@@ -42,23 +45,14 @@ void PrepareDialog(OPENFILENAMEA& ofn, HWND owner, const char* filter, char* pat
 
 // A name longer than the buffer ends the dialog as if it were cancelled, unless asked about.
 FileChoice ChooseFileInDialog(HWND owner, FileDialogKind kind, char* path) {
-    char openFilter[sizeof(kOpenFilter)];
-    char saveFilter[sizeof(kSaveFilter)];
-    MakeFilter(kOpenFilter, openFilter);
-    MakeFilter(kSaveFilter, saveFilter);
+    bool open = kind == FileDialogKind::kOpen;
+    static_assert(sizeof(kOpenFilter) >= sizeof(kSaveFilter), "the buffer holds either filter");
+    char filter[sizeof(kOpenFilter)] = {};
+    MakeFilter(open ? kOpenFilter : kSaveFilter, filter);
     std::memset(path, 0, kPathBytes);
     OPENFILENAMEA ofn;
-    BOOL chosen = FALSE;
-    if (kind == FileDialogKind::kOpen) {
-        PrepareDialog(ofn, owner, openFilter, path, kOpenTitle,
-                      OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NONETWORKBUTTON | OFN_LONGNAMES);
-        chosen = GetOpenFileNameA(&ofn);
-    } else {
-        PrepareDialog(ofn, owner, saveFilter, path, kSaveTitle,
-                      OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NONETWORKBUTTON | OFN_LONGNAMES);
-        chosen = GetSaveFileNameA(&ofn);
-    }
-    if (chosen) {
+    PrepareDialog(ofn, owner, filter, path, open ? kOpenTitle : kSaveTitle, open ? kOpenFlags : kSaveFlags);
+    if (open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn)) {
         return FileChoice::kChosen;
     }
     // The dialog writes the size it needed over the start of the buffer; none of it is a name.
