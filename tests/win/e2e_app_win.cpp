@@ -1,20 +1,38 @@
-// End-to-end tests of the program in-process: the real file and new-image dialogs, the files
-// written, what each view paints and shows, and the window sized to the image on the real frame.
-#include <windows.h>
-
+#include <algorithm>
 #include <tuple>
 
-#include "app/main_window_win.h"
-#include "resources/menu_positions.h"
-#include "resources/resource.h"
 #include "tests/win/e2e_driver_win.h"
-#include "tests/win/win_test.h"
 #include "views/header_report.h"
 
+// 1 when every point of the window's client area shows the colour.
+static int Shows(HWND window, std::initializer_list<POINT> points, COLORREF colour) {
+    HDC dc = GetDC(window);
+    int all = std::all_of(points.begin(), points.end(), [&](POINT p) { return GetPixel(dc, p.x, p.y) == colour; });
+    ReleaseDC(window, dc);
+    return all;
+}
+
+// Paints over the whole client area (its DC is clipped to it), invalidating nothing.
+static void Scribble(HWND window, COLORREF colour) {
+    HDC dc = GetDC(window);
+    SelectObject(dc, GetStockObject(DC_BRUSH));
+    SetDCBrushColor(dc, colour);
+    PatBlt(dc, 0, 0, 0x7FFF, 0x7FFF, PATCOPY);
+    ReleaseDC(window, dc);
+}
+
 // Each new-image dialog comes up with what the one before left at Cancel: the sizes typed, the
-// mode chosen and the entries that mode filled in. The open dialog answers a missing name with
-// a box of its own and waits for another.
-WIN_TEST(E2eDialogsAndTheReportOfTheFileOpened) {
+// mode chosen and the entries that mode filled in. The open dialog answers a missing name with a
+// box of its own. The report shows the file in each form and notation. The image shows at actual
+// size or fitted, on its background, repainted at once by each command. Sized while hidden, the
+// report is fitted again when it shows, and the window's own painting draws nothing under it. F5
+// redraws the image view only, Ctrl+A selects the report only. F6 and F7 size the real frame to
+// the image, except while it is maximised.
+WIN_TEST(E2eMainWindowDialogsViewsAndKeys) {
+    const int kImageWidth = 300, kImageHeight = 200;
+    const COLORREF kImageColour = RGB(0xC0, 0x80, 0x20), kScribble = RGB(0xFF, 0, 0xFF), kWhite = RGB(0xFF, 0xFF, 0xFF);
+    std::string path = TempPath("one-colour.bmp"), copy = TempPath("表.bmp");  // 表 ends in the byte of a backslash
+    CHECK(WriteImage(path, kImageWidth, kImageHeight, [](int, int) { return kImageColour; }));
     E2eDriver driver;
     HWND window = driver.Start();
     const char* const kShownBefore[] = {"256 256 256 2", "6 4 2 0", "6 4 16 1", "6 4 256 2", "6 4 0 3"};
@@ -36,19 +54,16 @@ WIN_TEST(E2eDialogsAndTheReportOfTheFileOpened) {
         CHECK(shown == kShownBefore[i] && TheShell().document.image == nullptr);
     }
 
-    std::string path = TempPath("pic.bmp"), copy = TempPath("表.bmp");  // 表 ends in the byte of a backslash
-    CHECK(WriteImage(path, 5, 3, [](int x, int y) { return RGB(x, y, 7); }));
-    driver.answers = {ChooseFile(TempPath("missing.bmp")), Reply(kMessageBoxText, IDOK, ""), ChooseFile(path)};
+    driver.answers = {ChooseFile(TempPath("missing.bmp")), Reply(kMessageBoxText, IDOK), ChooseFile(path)};
     driver.Command(ID_FILE_OPEN);
     CHECK(driver.answers.empty());
     const std::tuple<int, uint32_t, uint32_t> kForms[] = {
         {ID_TEXT_SUMMARY, 0, 0}, {ID_TEXT_MEMBERS, 1, 0}, {ID_NOTATION_HEX, 1, 1}, {ID_TEXT_SUMMARY, 0, 1}};
-    for (const auto& [command, textOption, notation] : kForms) {
+    for (const auto& [command, form, notation] : kForms) {
         driver.Command(command);
-        HeaderReport report;
-        const char* expected =
-            report.Refresh(TheShell().document.image, TheShell().document.path, {textOption, notation, 0});
-        CHECK(expected != nullptr && WindowText(GetDlgItem(window, IDC_TEXT_VIEW)) == expected);
+        HeaderReport built;  // each form anew
+        const char* text = built.Refresh(TheShell().document.image, TheShell().document.path, {form, notation, 0});
+        CHECK(text != nullptr && WindowText(GetDlgItem(window, IDC_TEXT_VIEW)) == text);
     }
 
     // Typed without extension, the name gets one. A new file is written unasked (the reply stays
@@ -56,28 +71,15 @@ WIN_TEST(E2eDialogsAndTheReportOfTheFileOpened) {
     std::vector<uint8_t> bytes = ReadFileBytes(path), x = {'x'};
     DeleteFileA(copy.c_str());
     for (int answer : {0, IDNO, IDYES}) {
-        driver.answers = {ChooseFile(TempPath("表")), Reply(kMessageBoxText, answer, "")};
+        driver.answers = {ChooseFile(TempPath("表")), Reply(kMessageBoxText, answer)};
         driver.Command(ID_FILE_SAVE_AS);
         CHECK(driver.answers.size() == (answer == 0) && ReadFileBytes(copy) == (answer == IDNO ? x : bytes));
-        CHECK(bytes.size() == 54 + 3 * 16 && WriteFileBytes(copy, x));
+        CHECK(bytes.size() == 54 + kImageHeight * kImageWidth * 3 && WriteFileBytes(copy, x));
     }
-}
 
-// The image at actual size or fitted, on its background, repainted at once by each command.
-// Sized while hidden, the report is fitted again when it shows and the window's own painting
-// draws nothing under it. F5 redraws the image view only, Ctrl+A selects the report only. F6
-// and F7 size the real frame to the image, except while it is maximised.
-WIN_TEST(E2eViewsPaintTakeTheirKeysAndFitTheImage) {
-    const int kImageWidth = 300, kImageHeight = 200;
-    const COLORREF kImageColour = RGB(0xC0, 0x80, 0x20), kScribble = RGB(0xFF, 0, 0xFF), kWhite = RGB(0xFF, 0xFF, 0xFF);
-    std::string path = TempPath("one-colour.bmp");
-    CHECK(WriteImage(path, kImageWidth, kImageHeight, [](int, int) { return kImageColour; }));
-    E2eDriver driver;
-    HWND window = driver.Start();
-    driver.Open(path);
     driver.Command(ID_VIEW_IMAGE);
     MoveWindow(window, 60, 60, 480, 400, TRUE);
-    RECT c;
+    RECT c, fitted;
     GetClientRect(window, &c);
     const std::initializer_list<POINT> beyondImage = {
         {kImageWidth, kImageHeight}, {c.right - 1, 0}, {0, c.bottom - 1}, {c.right - 1, c.bottom - 1}};
@@ -94,7 +96,6 @@ WIN_TEST(E2eViewsPaintTakeTheirKeysAndFitTheImage) {
 
     driver.Command(ID_VIEW_HEADER);
     HWND report = GetDlgItem(window, IDC_TEXT_VIEW);
-    RECT fitted;
     CHECK(GetWindowRect(report, &fitted) && fitted.right - fitted.left == c.right &&
           fitted.bottom - fitted.top == c.bottom);
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_NOCHILDREN);
@@ -102,7 +103,7 @@ WIN_TEST(E2eViewsPaintTakeTheirKeysAndFitTheImage) {
 
     // The end of the text in the control's own units.
     LRESULT lastLine = SendMessageA(report, EM_LINEINDEX, SendMessageA(report, EM_GETLINECOUNT, 0, 0) - 1, 0);
-    DWORD length = static_cast<DWORD>(lastLine + SendMessageA(report, EM_LINELENGTH, lastLine, 0));
+    LRESULT length = lastLine + SendMessageA(report, EM_LINELENGTH, lastLine, 0);
     for (bool header : {false, true}) {
         driver.Command(header ? ID_VIEW_HEADER : ID_VIEW_IMAGE);
         SendMessageA(report, EM_SETSEL, 0, 0);
@@ -111,9 +112,9 @@ WIN_TEST(E2eViewsPaintTakeTheirKeysAndFitTheImage) {
         driver.Key(VK_F5);
         CHECK(Shows(window, {{0, 0}}, header ? kScribble : kImageColour));
         driver.Key('A', true);
-        DWORD start = 1, end = 1;
-        SendMessageA(report, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-        CHECK(length > 0 && start == 0 && end == (header ? length : 0) && (GetFocus() == report) == header);
+        LRESULT selection = SendMessageA(report, EM_GETSEL, 0, 0);
+        CHECK(length > 0 && LOWORD(selection) == 0 && HIWORD(selection) == (header ? length : 0) &&
+              (GetFocus() == report) == header);
     }
 
     // From the report: 300 x 200 at F6; 400 wide at F7 gives 266 high, in the image view fitted.
@@ -123,13 +124,12 @@ WIN_TEST(E2eViewsPaintTakeTheirKeysAndFitTheImage) {
     GetWindowRect(window, &fitted);
     MoveWindow(window, fitted.left, fitted.top, fitted.right - fitted.left + 100, fitted.bottom - fitted.top, TRUE);
     driver.Key(VK_F7);
-    CHECK(GetClientRect(window, &c) && c.right == 400 && c.bottom == 266);
-    CHECK(TheShell().settings.ViewData == 1 && TheShell().settings.ImageOption == 1);
-    HMENU menu = GetSubMenu(GetMenu(window), kMenuWindow);
+    CHECK(GetClientRect(window, &c) && c.right == 400 && c.bottom == 266 && TheShell().settings.ViewData == 1 &&
+          TheShell().settings.ImageOption == 1);
     for (UINT grayed : {UINT{MF_GRAYED}, 0u}) {
         ShowWindow(window, grayed ? SW_MAXIMIZE : SW_RESTORE);
         driver.Drain();
-        CHECK((GetMenuState(menu, kWindowFitImage, MF_BYPOSITION) & MF_GRAYED) == grayed &&
-              (GetMenuState(menu, kWindowKeepAspect, MF_BYPOSITION) & MF_GRAYED) == grayed);
+        CHECK((GetMenuState(GetMenu(window), ID_WINDOW_FIT_IMAGE, 0) & MF_GRAYED) == grayed &&
+              (GetMenuState(GetMenu(window), ID_WINDOW_KEEP_ASPECT, 0) & MF_GRAYED) == grayed);
     }
 }

@@ -3,28 +3,23 @@
 #include <commctrl.h>
 #include <dlgs.h>
 
-#include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
-#include "app/main_window_win.h"
 #include "app/settings_store.h"
 #include "model/bitmap_image.h"
-#include "resources/resource.h"
-#include "tests/win/win_test.h"
 
 std::vector<DialogAnswer> E2eDriver::answers;
 
 namespace {
 
-// Every dialog and message box is class #32770, made and filled before it is activated; what
-// is posted to it now waits for its own modal loop. One active again after a box of its own
-// closed still waits, and is cancelled unless an answer takes it.
+// Every dialog and message box is of the class #32770 (its atom), made and filled before it is
+// activated; what is posted to it now waits for its own modal loop. One active again after a box
+// of its own closed still waits, and is cancelled unless an answer takes it.
 LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam) {
-    char className[8] = {};
     HWND dialog = reinterpret_cast<HWND>(wParam);
-    if (code == HCBT_ACTIVATE && GetClassNameA(dialog, className, sizeof(className)) &&
-        lstrcmpA(className, "#32770") == 0) {
+    if (code == HCBT_ACTIVATE && GetClassLongPtrA(dialog, GCW_ATOM) == 32770) {
         if (!E2eDriver::answers.empty() && E2eDriver::answers.front()(dialog)) {
             E2eDriver::answers.erase(E2eDriver::answers.begin());
         } else {
@@ -40,24 +35,22 @@ const HHOOK gHook = SetWindowsHookExA(WH_CBT, CbtHook, nullptr, GetCurrentThread
 }  // namespace
 
 HWND E2eDriver::Start(bool keepStoredSettings) {
-    CHECK(gHook != nullptr);
     if (!keepStoredSettings) {
         deleteSettings();
     }
     gSettings = Settings();
     window_ = StartMainWindow(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
-    CHECK(window_ != nullptr);
+    CHECK(gHook != nullptr && window_ != nullptr);
     Drain();
     return window_;
 }
 
 void E2eDriver::Finish() {
     if (window_ != nullptr) {
-        DestroyWindow(window_);  // asks nothing, unlike closing
+        DestroyWindow(std::exchange(window_, nullptr));  // asks nothing, unlike closing
         Drain();
         FinishKorvane();
     }
-    window_ = nullptr;
 }
 
 void E2eDriver::Command(int command) {
@@ -82,30 +75,19 @@ void E2eDriver::Drain() {
 
 void E2eDriver::Key(int key, bool control) {
     BYTE keys[256] = {};
-    keys[VK_CONTROL] = control ? 0x80 : 0;
+    keys[VK_CONTROL] = control ? 0x80 : 0;  // up again at the next key
     SetKeyboardState(keys);
     PostMessageA(window_, WM_KEYDOWN, static_cast<WPARAM>(key), 0);
     Drain();
-    keys[VK_CONTROL] = 0;
-    SetKeyboardState(keys);
 }
 
-void E2eDriver::Open(const std::string& path) {
-    answers = {ChooseFile(path)};
-    Command(ID_FILE_OPEN);
-    CHECK(answers.empty());
-}
-
-DialogAnswer Reply(int control, int button, const std::string& text, std::string* seen) {
+DialogAnswer Reply(int control, int button, const std::string& text) {
     return [=](HWND dialog) {
         HWND item = GetDlgItem(dialog, control);
         if (item == nullptr || GetDlgItem(dialog, button) == nullptr) {
             return 0;
         }
         HWND edit = reinterpret_cast<HWND>(SendMessageA(item, CBEM_GETEDITCONTROL, 0, 0));
-        if (seen != nullptr) {
-            *seen = WindowText(item);
-        }
         SetWindowTextA(edit != nullptr ? edit : item, text.c_str());
         return PostMessageA(dialog, WM_COMMAND, static_cast<WPARAM>(button), 0);
     };
@@ -116,33 +98,8 @@ DialogAnswer ChooseFile(const std::string& path) {
 }
 
 std::string WindowText(HWND window) {
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(window, &text[0], static_cast<int>(text.size()))));
-    return text;
-}
-
-int Shows(HWND window, std::initializer_list<POINT> points, COLORREF colour) {
-    HDC dc = GetDC(window);
-    int all = std::all_of(points.begin(), points.end(), [&](POINT p) { return GetPixel(dc, p.x, p.y) == colour; });
-    ReleaseDC(window, dc);
-    return all;
-}
-
-// The window's own DC is clipped to its client area.
-void Scribble(HWND window, COLORREF colour) {
-    HDC dc = GetDC(window);
-    SelectObject(dc, GetStockObject(DC_BRUSH));
-    SetDCBrushColor(dc, colour);
-    PatBlt(dc, 0, 0, 0x7FFF, 0x7FFF, PATCOPY);
-    ReleaseDC(window, dc);
-}
-
-std::vector<int32_t> StoredIntegers(const char* name, DWORD type) {
-    int32_t values[16];
-    DWORD size = sizeof(values);
-    LSTATUS status =
-        RegGetValueA(HKEY_LOCAL_MACHINE, "Software\\Velmarin\\Korvane", name, type, nullptr, values, &size);
-    return std::vector<int32_t>(values, values + (status == ERROR_SUCCESS ? size / 4 : 0));
+    std::vector<char> text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1);
+    return std::string(text.data(), GetWindowTextA(window, text.data(), static_cast<int>(text.size())));
 }
 
 std::vector<uint8_t> ReadFileBytes(const std::string& path) {
@@ -158,15 +115,12 @@ int WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
 
 int WriteImage(const std::string& path, int width, int height, const std::function<COLORREF(int, int)>& colour) {
     BitmapImage image;
-    if (!image.Create(nullptr, width, height, 24, 0)) {
-        return 0;
-    }
+    uint8_t* bits = image.Create(nullptr, width, height, 24, 0) ? const_cast<uint8_t*>(image.GetBits()) : nullptr;
     // Rows bottom up, each pixel blue, green, red.
-    uint8_t* bits = const_cast<uint8_t*>(image.GetBits());
-    for (int i = 0; i < width * height * 3; ++i) {
+    for (int i = 0; bits != nullptr && i < width * height * 3; ++i) {
         int y = i / 3 / width;
         bits[(height - 1 - y) * image.GetBytesPerLine() + i % (width * 3)] =
             static_cast<uint8_t>(colour(i / 3 % width, y) >> (16 - i % 3 * 8));
     }
-    return image.Save(path.c_str(), 1);
+    return bits != nullptr && image.Save(path.c_str(), 1);
 }

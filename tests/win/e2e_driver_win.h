@@ -1,6 +1,5 @@
 // Drives the real main window in-process: starts it as the program does, pumps its messages
-// through the program's accelerators, answers its dialogs through a CBT hook, and reads back
-// pixels, files and the registry.
+// through the program's accelerators and answers its dialogs through a CBT hook.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +8,10 @@
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "app/main_window_win.h"
+#include "resources/resource.h"
+#include "tests/win/win_test.h"
 
 // A scripted answer: 1 when it took the dialog (and ended it), 0 to leave it to the next.
 using DialogAnswer = std::function<int(HWND dialog)>;
@@ -22,7 +25,6 @@ class E2eDriver {
     void Command(int command);  // sent, then the queue drained
     void Drain();               // as the program's loop does, accelerators included
     void Key(int key, bool control = false);
-    void Open(const std::string& path);  // through the open dialog
     // Used in order of arrival; a dialog that none takes is cancelled.
     static std::vector<DialogAnswer> answers;
 
@@ -30,21 +32,13 @@ class E2eDriver {
     HWND window_ = nullptr;
 };
 
-// Takes a dialog that has both control and button: puts the control's text into seen, types
-// text over it (into a combo box's edit), and presses button.
-DialogAnswer Reply(int control, int button, const std::string& text, std::string* seen = nullptr);
-DialogAnswer ChooseFile(const std::string& path);
+// Takes a dialog that has both control and button: types text over the control (into a combo
+// box's edit) and presses button. A message box's text is the control kMessageBoxText.
 constexpr int kMessageBoxText = 0xFFFF;
+DialogAnswer Reply(int control, int button, const std::string& text = "");
+DialogAnswer ChooseFile(const std::string& path);
 std::string WindowText(HWND window);
 
-// 1 when every point of the window's client area shows the colour.
-int Shows(HWND window, std::initializer_list<POINT> points, COLORREF colour);
-// Paints the whole client area behind the program's back, invalidating nothing.
-void Scribble(HWND window, COLORREF colour);
-
-// A value under the program's registry key as 32-bit integers; none when it is missing or not
-// of the type asked for (RRF_RT_...).
-std::vector<int32_t> StoredIntegers(const char* name, DWORD type = RRF_RT_ANY);
 std::vector<uint8_t> ReadFileBytes(const std::string& path);
 int WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 int WriteImage(const std::string& path, int width, int height, const std::function<COLORREF(int, int)>& colour);

@@ -1,12 +1,8 @@
-// Not a test: makes the README's pictures of the real program with a sample image open, one
-// per view and one fitted to the window, into the folder named by KORVANE_SCREENSHOT_DIR. Run by scripts/screenshot.
-#include <windows.h>
-
+// Not a test: makes the README's pictures of the real program with a sample image open, one per
+// view and one fitted to the window, into KORVANE_SCREENSHOT_DIR. Run by scripts/screenshot.
 #include <cstdlib>
 
-#include "resources/resource.h"
 #include "tests/win/e2e_driver_win.h"
-#include "tests/win/win_test.h"
 
 WIN_TEST(ToolScreenshot) {
     // Absolute: the file dialog changes the current folder.
@@ -17,20 +13,20 @@ WIN_TEST(ToolScreenshot) {
     E2eDriver driver;
     HWND window = driver.Start();
     MoveWindow(window, 40, 40, 430, 400, TRUE);
-    driver.Open(sample);
+    driver.answers = {ChooseFile(sample)};
+    driver.Command(ID_FILE_OPEN);
     // The window, frame and menu included, as the screen shows it, copied to be read pixel by pixel.
     HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
     HBITMAP copy = CreateCompatibleBitmap(screen, GetDeviceCaps(screen, HORZRES), GetDeviceCaps(screen, VERTRES));
     HGDIOBJ previous = SelectObject(memory, copy);
-    const std::pair<int, const char*> kShots[] = {{ID_VIEW_HEADER, "screenshot-report.bmp"},
-                                                  {ID_VIEW_IMAGE, "screenshot-image.bmp"},
-                                                  {ID_WINDOW_KEEP_ASPECT, "screenshot-fit.bmp"}};
+    const std::pair<int, const char*> kShots[] = {
+        {ID_VIEW_HEADER, "report"}, {ID_VIEW_IMAGE, "image"}, {ID_WINDOW_KEEP_ASPECT, "fit"}};
     for (const auto& [command, name] : kShots) {
         driver.Command(command);
         RECT r;
         GetWindowRect(window, &r);
         BitBlt(memory, 0, 0, r.right, r.bottom, screen, 0, 0, SRCCOPY);
-        CHECK(WriteImage(output + name, r.right - r.left, r.bottom - r.top,
+        CHECK(WriteImage(output + "screenshot-" + name + ".bmp", r.right - r.left, r.bottom - r.top,
                          [&](int x, int y) { return GetPixel(memory, r.left + x, r.top + y); }));
     }
     DeleteObject(SelectObject(memory, previous));

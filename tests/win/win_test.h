@@ -1,18 +1,26 @@
-// A small test runner for the Windows executables that run under Wine: tests register
-// themselves with WIN_TEST, CHECK records a failure and goes on.
+// A small test runner for the Windows executable run under Wine: WIN_TEST registers a test,
+// CHECK reports a failure and goes on.
 #pragma once
 
+#include <cstdio>
 #include <string>
+#include <utility>
+#include <vector>
 
-int RegisterWinTest(const char* name, void (*body)());
-void ReportWinTestFailure(const char* file, int line, const char* expression);
+// Filled while the program starts, hence a function's own static rather than a global.
+inline std::vector<std::pair<const char*, void (*)()>>& WinTests() {
+    static std::vector<std::pair<const char*, void (*)()>> tests;
+    return tests;
+}
+inline int gWinTestFailures = 0;
 
-#define WIN_TEST(name)                                                 \
-    static void name();                                                \
-    static const int name##_registered = RegisterWinTest(#name, name); \
+#define WIN_TEST(name)                                                                  \
+    static void name();                                                                 \
+    static const bool name##_registered = (WinTests().emplace_back(#name, name), true); \
     static void name()
 
-#define CHECK(expression) ((expression) ? void() : ReportWinTestFailure(__FILE__, __LINE__, #expression))
+#define CHECK(expression) \
+    void((expression) || std::printf("  FAILED %s:%d: %s\n", __FILE__, __LINE__, #expression) + ++gWinTestFailures)
 
 // A file in the test run's own folder, which a later run may find again (Windows path).
 std::string TempPath(const char* name);

@@ -2,30 +2,6 @@
 
 #include <windows.h>
 
-#include <cstdio>
-#include <vector>
-
-namespace {
-
-int gFailures = 0;
-
-std::vector<std::pair<std::string, void (*)()>>& Tests() {
-    static std::vector<std::pair<std::string, void (*)()>> tests;
-    return tests;
-}
-
-}  // namespace
-
-int RegisterWinTest(const char* name, void (*body)()) {
-    Tests().emplace_back(name, body);
-    return 0;
-}
-
-void ReportWinTestFailure(const char* file, int line, const char* expression) {
-    ++gFailures;
-    std::printf("  FAILED %s:%d: %s\n", file, line, expression);
-}
-
 std::string TempPath(const char* name) {
     char folder[MAX_PATH];
     GetTempPathA(MAX_PATH, folder);
@@ -39,17 +15,14 @@ int main(int argc, char** argv) {
     setvbuf(stdout, nullptr, _IONBF, 0);
     CreateDirectoryA(TempPath("").c_str(), nullptr);
     const std::string filter = argc > 1 ? argv[1] : "Tool";
-    int run = 0, failed = 0;
-    for (const auto& [name, body] : Tests()) {
-        if ((name.rfind(filter, 0) == 0) == (argc > 1)) {
-            int before = gFailures;
-            std::printf("[ RUN  ] %s\n", name.c_str());
+    int run = 0;
+    for (const auto& [name, body] : WinTests()) {
+        if ((std::string(name).rfind(filter, 0) == 0) == (argc > 1)) {
+            std::printf("[ RUN  ] %s\n", name);
             body();
             ++run;
-            failed += gFailures != before;
-            std::printf("%s %s\n", gFailures != before ? "[ FAIL ]" : "[  OK  ]", name.c_str());
         }
     }
-    std::printf("%d tests, %d failed\n", run, failed);
-    return failed == 0 && run > 0 ? 0 : 1;
+    std::printf("%d tests, %d failed checks\n", run, gWinTestFailures);
+    return gWinTestFailures == 0 && run > 0 ? 0 : 1;
 }
