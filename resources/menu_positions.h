@@ -1,5 +1,5 @@
 // Positions in the main menu (resource 103). Items are enabled, grayed and radio-marked by
-// position, separators counted, so these must follow the menu script.
+// position, separators counted, so these must follow the menu script; the ones the code uses.
 #pragma once
 
 // Top level
@@ -7,22 +7,16 @@ constexpr int kMenuFile = 0;
 constexpr int kMenuEdit = 1;
 constexpr int kMenuView = 2;
 constexpr int kMenuWindow = 3;
-constexpr int kMenuHelp = 4;
 
 // File
-constexpr int kFileNew = 0;
-constexpr int kFileOpen = 2;
 constexpr int kFileClose = 3;
 constexpr int kFileSave = 5;
 constexpr int kFileSaveAs = 6;
-constexpr int kFileExit = 8;
 
 // Edit
 constexpr int kEditSelectAll = 0;
-constexpr int kEditDeleteSettings = 2;
 
 // View
-constexpr int kViewOptions = 0;
 constexpr int kViewEditColorTable = 1;
 constexpr int kViewHeader = 3;
 constexpr int kViewImage = 4;
@@ -46,5 +40,3 @@ constexpr int kBgWhite = 1;
 constexpr int kWindowFitImage = 0;
 constexpr int kWindowKeepAspect = 1;
 
-// Help
-constexpr int kHelpAbout = 0;

@@ -154,6 +154,17 @@ TEST_F(DocumentTest, CloseReturnsToNoDocumentAndExitEndsTheProgram) {
     EXPECT_EQ(shell.document.image, nullptr);
 }
 
+// The registry itself is proven end to end; here the question and the flag that stops the save.
+TEST_F(DocumentTest, DeletingTheSettingsAsksFirst) {
+    for (Answer answer : {Answer::kNo, Answer::kYes}) {
+        fake.answers = {answer};
+        Run(ID_EDIT_DELETE_SETTINGS);
+        EXPECT_EQ(shell.settingsDeleted, answer == Answer::kYes);
+    }
+    EXPECT_EQ(fake.messages,
+              "!ﾚｼﾞｽﾄﾘを削除してもよろしいですか？ @Korvane\n!ﾚｼﾞｽﾄﾘを削除してもよろしいですか？ @Korvane\n");
+}
+
 TEST_F(DocumentTest, SaveWritesOnlyAChangedFileAndSaveAsAdoptsTheName) {
     shell.document.dirty = 1;  // without an image neither command does anything
     Run(ID_FILE_SAVE);
