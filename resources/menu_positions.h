@@ -39,4 +39,3 @@ constexpr int kBgWhite = 1;
 // Window
 constexpr int kWindowFitImage = 0;
 constexpr int kWindowKeepAspect = 1;
-

@@ -21,6 +21,8 @@ TEST_F(DocumentTest, OpenAdoptsTheFileAndShowsItsReport) {
     EXPECT_EQ(Seen(), "Korvane - [rgb.bmp] items");
     EXPECT_EQ(shell.document.snapshot.GetCount(), 16u);
     EXPECT_EQ(fake.repaints * 10 + fake.reportTexts.size() + fake.openContexts, 11u);
+    Run(ID_VIEW_HEADER);  // the text view, shown again, shows the report of the image now open
+    EXPECT_NE(fake.reportTexts.back().find("rgb.bmp"), std::string::npos);
 }
 
 // Leaving the document asks only when it holds unsaved work: a new image or a changed file.
