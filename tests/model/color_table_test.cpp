@@ -20,6 +20,5 @@ TEST(ColorTable, EntriesAreReplacedWholeOrKept) {
     EXPECT_FALSE(table.Assign(quads, 0x40000000u) || table.AssignFromRGBQuads(quads, ~0u));  // 4n over 32 bits
     EXPECT_EQ(std::vector<uint8_t>(table.GetEntries(), table.GetEntries() + 4 * table.GetCount()),
               std::vector<uint8_t>(small.GetEntries() + 4, small.GetEntries() + 12));
-    ASSERT_TRUE(table.CopyFrom(ColorTable()));
-    EXPECT_TRUE(table.GetCount() == 0 && table.GetEntries() == nullptr);
+    EXPECT_TRUE(table.CopyFrom(ColorTable()) && table.GetCount() == 0 && table.GetEntries() == nullptr);
 }

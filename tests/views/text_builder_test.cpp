@@ -8,35 +8,30 @@
 
 #include "views/plain_string.h"
 
-// A line goes in whole, CR LF included, while it and the terminator stay below the capacity;
-// anything refused changes nothing.
+// A line goes in whole, CR LF included, while it and the terminator fit; a refusal changes nothing.
 TEST(TextBuilder, AppendsWholeLinesOrNothingIntoTheBlockItHas) {
     TextBuilder builder;
     PlainString target;
     EXPECT_FALSE(builder.Append("a", 0) || builder.AppendLineBreak() || builder.Allocate(0));  // no block yet
-    ASSERT_TRUE(builder.Allocate(10));
-    EXPECT_TRUE(builder.Append("1234567", 1));
-    EXPECT_FALSE(builder.Append("", 1) || builder.Append("x", 0) || builder.Append(nullptr, 0) || builder.Allocate(0));
-    EXPECT_EQ(std::string(builder.Text(), 10), std::string("1234567\r\n", 10));
+    ASSERT_TRUE(builder.Allocate(10) && builder.Append("12345678", 0));
+    EXPECT_FALSE(builder.AppendLineBreak() || builder.Append("xy", 0) || builder.Append(nullptr, 0));
+    EXPECT_EQ(std::string(builder.Text(), 10), std::string("12345678\0\0", 10));
     // Allocating again keeps the block, grown with zeros, and empties the text.
-    ASSERT_TRUE(builder.Allocate(64));
-    EXPECT_EQ(std::string(builder.Text() + 10, 54), std::string(54, '\0'));
+    ASSERT_TRUE(builder.Allocate(64) && std::string(builder.Text() + 10, 54) == std::string(54, '\0'));
     builder.CopyInto(target);  // no text to give
     EXPECT_FALSE(builder.Append(std::string(62, 'x').c_str(), 1));
     EXPECT_TRUE(builder.Append(std::string(61, 'x').c_str(), 1) && target.Data() == nullptr);
     builder.CopyInto(target);
     EXPECT_EQ(std::string(target.Data(), 64), std::string(61, 'x') + std::string("\r\n", 3));
-    // A heap that has nothing left: allocating says so, and the builder keeps no block.
+    // A heap that has nothing left: the block is not resized, and the builder keeps none.
     TextBuilderHeap previous = SetTextBuilderHeap(
         {[](uint32_t) -> void* { return nullptr; }, [](void*, uint32_t) -> void* { return nullptr; }, std::free});
-    EXPECT_FALSE(builder.Allocate(64));  // the block it had is not resized, and it keeps none
-    EXPECT_FALSE(builder.Text() || builder.Append("a", 0) || builder.Allocate(16));
+    EXPECT_FALSE(builder.Allocate(64) || builder.Text() || builder.Append("a", 0) || builder.Allocate(16));
     SetTextBuilderHeap(previous);
     EXPECT_TRUE(builder.Allocate(16));
 }
 
-// A file dialog writes into an allocated block; a copy keeps the block's length in a block of
-// its own, and stays terminated even when the block's last byte was written.
+// A file dialog writes into an allocated block; a copy keeps its length, owns its block, stays terminated.
 TEST(PlainString, BlocksAreZeroedOwnedAndTerminated) {
     PlainString buffer, copy;
     char* block = buffer.Allocate(260);
@@ -49,6 +44,6 @@ TEST(PlainString, BlocksAreZeroedOwnedAndTerminated) {
     copy = copy;
     EXPECT_TRUE(PlainString(copy).Length() == 3 && std::string(copy.Data()) == "wxy");
     EXPECT_EQ(std::string(copy.Assign("text").Data(), 5), std::string("text", 5));
-    EXPECT_TRUE(copy.Assign("").Data() == nullptr && copy.Assign(nullptr).Data() == nullptr && copy.Length() == 0);
-    EXPECT_TRUE(buffer.Allocate(0) == nullptr && buffer.Data() == nullptr && buffer.Length() == 0);
+    EXPECT_TRUE(!copy.Assign("").Data() && !copy.Assign(nullptr).Data() && copy.Length() == 0 && !buffer.Allocate(0) &&
+                !buffer.Data() && buffer.Length() == 0);
 }
