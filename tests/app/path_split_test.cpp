@@ -4,8 +4,6 @@
 
 #include <string>
 
-namespace {
-
 TEST(SplitPath, NameAndExtensionOfTheLastPartInCodePage932) {
     const std::string n254(254, 'n');
     const struct {
@@ -34,5 +32,3 @@ TEST(SplitPath, NameAndExtensionOfTheLastPartInCodePage932) {
         EXPECT_EQ(std::string(parts.extension), c.extension) << c.path;
     }
 }
-
-}  // namespace

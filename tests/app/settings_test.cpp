@@ -6,11 +6,9 @@
 #include <tuple>
 #include <vector>
 
-namespace {
-
 using Ints = std::vector<int64_t>;
 
-std::vector<uint8_t> Le32s(const Ints& values) {
+static std::vector<uint8_t> Le32s(const Ints& values) {
     std::vector<uint8_t> bytes;
     for (size_t i = 0; i < 4 * values.size(); ++i) {
         bytes.push_back(static_cast<uint8_t>(static_cast<uint32_t>(values[i / 4]) >> (8 * (i % 4))));
@@ -19,7 +17,7 @@ std::vector<uint8_t> Le32s(const Ints& values) {
 }
 
 // The fields of each value in stored order: five options, the rectangle, the grid.
-std::vector<Ints> Fields(const Settings& s) {
+static std::vector<Ints> Fields(const Settings& s) {
     const Ints rect = {s.windowInfo.left, s.windowInfo.top, s.windowInfo.right, s.windowInfo.bottom};
     const ColorGridSettings& g = s.colorGrid;
     const Ints grid = {g.margin, g.cursorWidth, g.gap, g.entryWidth, g.entryHeight, g.columns, g.rows};
@@ -101,5 +99,3 @@ TEST(Settings, StartUpFitLeavesTheCaptionWithinReach) {
         EXPECT_EQ((Ints{r.left, r.top, r.right, r.bottom}), expected) << stored.left << "," << stored.top;
     }
 }
-
-}  // namespace

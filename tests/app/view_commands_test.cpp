@@ -2,8 +2,6 @@
 #include "views/paint_plan.h"
 #include "views/window_fit.h"
 
-namespace {
-
 using ViewTest = ShellTest;
 
 // Posted while the window is made, so they run from the loop, the view last; each brings its
@@ -152,5 +150,3 @@ TEST_F(ViewTest, MovingAndSizingTheMainWindow) {
     EXPECT_EQ(fake.reportSize, std::make_pair(300, 200));  // minimised, or hidden: kept
     EXPECT_EQ(settings.windowInfo.left, 0);
 }
-
-}  // namespace

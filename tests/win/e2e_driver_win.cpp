@@ -102,6 +102,12 @@ std::string WindowText(HWND window) {
     return std::string(text.data(), GetWindowTextA(window, text.data(), static_cast<int>(text.size())));
 }
 
+std::string TempPath(const char* name) {
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    return folder + std::string("korvane-wintest\\") + name;
+}
+
 std::vector<uint8_t> ReadFileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

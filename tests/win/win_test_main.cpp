@@ -2,22 +2,15 @@
 
 #include <windows.h>
 
-std::string TempPath(const char* name) {
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    return folder + std::string("korvane-wintest\\") + name;
-}
-
-// An argument runs only the tests whose names begin with it. Tests named Tool... make files
-// for people (screenshots) and run only when asked for. A hung test is ended by the caller's
-// time limit; the last test started is the one.
+// An argument runs only the tests whose names begin with it. A hung test is ended by the
+// caller's time limit; the last test started is the one.
 int main(int argc, char** argv) {
     setvbuf(stdout, nullptr, _IONBF, 0);
     CreateDirectoryA(TempPath("").c_str(), nullptr);
-    const std::string filter = argc > 1 ? argv[1] : "Tool";
+    const std::string filter = argc > 1 ? argv[1] : "";
     int run = 0;
     for (const auto& [name, body] : WinTests()) {
-        if ((std::string(name).rfind(filter, 0) == 0) == (argc > 1)) {
+        if (std::string(name).rfind(filter, 0) == 0) {
             std::printf("[ RUN  ] %s\n", name);
             body();
             ++run;

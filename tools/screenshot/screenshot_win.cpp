@@ -1,13 +1,15 @@
-// Not a test: makes the README's pictures of the real program with a sample image open, one per
-// view and one fitted to the window, into KORVANE_SCREENSHOT_DIR. Run by scripts/screenshot.
+// Makes the README's pictures of the real program with a sample image open, one per view and one
+// fitted to the window, into KORVANE_SCREENSHOT_DIR. Run by scripts/screenshot. It drives the
+// program in-process the way the end-to-end tests do, with their driver.
 #include <cstdlib>
 
 #include "tests/win/e2e_driver_win.h"
 
-WIN_TEST(ToolScreenshot) {
+int main() {
     // Absolute: the file dialog changes the current folder.
     const char* folder = std::getenv("KORVANE_SCREENSHOT_DIR");
     std::string output = folder != nullptr ? std::string(folder) + "\\" : TempPath("");
+    CreateDirectoryA(TempPath("").c_str(), nullptr);
     std::string sample = TempPath("sample.bmp");
     CHECK(WriteImage(sample, 160, 120, [](int x, int y) { return RGB(x / 20 * 36, y / 15 * 36, 0xC0); }));
     E2eDriver driver;
@@ -32,4 +34,5 @@ WIN_TEST(ToolScreenshot) {
     DeleteObject(SelectObject(memory, previous));
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
+    return gWinTestFailures == 0 ? 0 : 1;
 }
