@@ -17,29 +17,30 @@ void CheckSubmenu(const ViewContext& view, int submenu, int checked) {
     view.window.CheckMenuRadio(kMenuView, submenu, 0, 1, checked);
 }
 
+// The menu states that go with each view: select all and the report form in the text view,
+// notation there only with the member list; image display and redraw in the image view,
+// background there only at actual size.
+void EnterView(const ViewContext& view, int textView) {
+    const DisplaySettings& s = view.settings;
+    view.window.EnableMenuItem(kMenuEdit, kEditSelectAll, textView);
+    view.window.CheckMenuRadio(kMenuView, -1, kViewHeader, kViewImage, textView ? kViewHeader : kViewImage);
+    SetViewItem(view, kViewTextSubmenu, textView);
+    SetViewItem(view, kViewNotationSubmenu, textView && s.TextOption != 0);
+    SetViewItem(view, kViewImageSubmenu, !textView);
+    SetViewItem(view, kViewBackgroundSubmenu, !textView && s.ImageOption == 0);
+    SetViewItem(view, kViewRedraw, !textView);
+    view.settings.ViewData = textView ? 0 : 1;
+}
+
 void OnViewHeader(const ViewContext& view) {
     view.window.ShowReport();
-    view.window.EnableMenuItem(kMenuEdit, kEditSelectAll, 1);
-    view.window.CheckMenuRadio(kMenuView, -1, kViewHeader, kViewImage, kViewHeader);
-    SetViewItem(view, kViewTextSubmenu, 1);
-    SetViewItem(view, kViewImageSubmenu, 0);
-    SetViewItem(view, kViewBackgroundSubmenu, 0);
-    SetViewItem(view, kViewRedraw, 0);
-    SetViewItem(view, kViewNotationSubmenu, view.settings.TextOption != 0);
-    view.settings.ViewData = 0;
+    EnterView(view, 1);
     RefreshReport(view);
 }
 
 void OnViewImage(const ViewContext& view) {
     view.window.HideReport();
-    view.window.EnableMenuItem(kMenuEdit, kEditSelectAll, 0);
-    view.window.CheckMenuRadio(kMenuView, -1, kViewHeader, kViewImage, kViewImage);
-    SetViewItem(view, kViewTextSubmenu, 0);
-    SetViewItem(view, kViewNotationSubmenu, 0);
-    SetViewItem(view, kViewImageSubmenu, 1);
-    SetViewItem(view, kViewRedraw, 1);
-    SetViewItem(view, kViewBackgroundSubmenu, view.settings.ImageOption == 0);
-    view.settings.ViewData = 1;
+    EnterView(view, 0);
     view.window.Repaint();
 }
 

@@ -32,9 +32,9 @@ TEST_F(ViewTest, MenuStatesFollowTheViewAndTheOptions) {
                              {kMenuView, kViewNotationSubmenu},   {kMenuView, kViewImageSubmenu},
                              {kMenuView, kViewBackgroundSubmenu}, {kMenuView, kViewRedraw}};
     const std::tuple<int, std::string, int> kSteps[] = {
-        {ID_VIEW_HEADER, "110000", 322},     {ID_TEXT_MEMBERS, "111000", 322},     {ID_VIEW_IMAGE, "000111", -1},
-        {ID_IMAGE_FIT_WINDOW, "000101", -1}, {ID_IMAGE_ACTUAL_SIZE, "000111", -1}, {ID_VIEW_HEADER, "111000", 300},
-        {ID_TEXT_SUMMARY, "110000", 300}};
+        {ID_VIEW_HEADER, "110000", 322},     {ID_TEXT_MEMBERS, "111000", 322}, {ID_VIEW_IMAGE, "000111", -1},
+        {ID_IMAGE_FIT_WINDOW, "000101", -1}, {ID_VIEW_IMAGE, "000101", -1},    {ID_IMAGE_ACTUAL_SIZE, "000111", -1},
+        {ID_VIEW_HEADER, "111000", 300},     {ID_TEXT_SUMMARY, "110000", 300}};
     for (const auto& [command, enabled, reportWidth] : kSteps) {
         fake.client.right = reportWidth == 300 ? 300 : fake.client.right;
         Run(command);
