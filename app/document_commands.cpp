@@ -5,7 +5,7 @@
 #include <new>
 
 #include "app/path_split.h"
-#include "app/texts.h"
+#include "resources/texts.h"
 #include "model/file_io.h"
 #include "resources/menu_positions.h"
 #include "resources/resource.h"

@@ -4,21 +4,12 @@
 
 #include <cstdint>
 
+#include "palette_editor/grid_settings.h"
 #include "views/display_settings.h"
 #include "views/geometry.h"
 
 // Where the main window opens when nothing usable is stored.
 constexpr WindowRect kDefaultWindowRect{50, 50, 380, 350};
-
-struct ColorGridSettings {
-    int32_t margin = 10;
-    int32_t cursorWidth = 1;
-    int32_t gap = 2;
-    int32_t entryWidth = 12;
-    int32_t entryHeight = 12;
-    int32_t columns = 16;
-    int32_t rows = 16;
-};
 
 struct Settings : DisplaySettings {
     WindowRect windowInfo = kDefaultWindowRect;

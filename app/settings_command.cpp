@@ -1,6 +1,6 @@
 #include "app/settings_command.h"
 
-#include "app/texts.h"
+#include "resources/texts.h"
 
 void OnEditDeleteSettings(Shell& shell) {
     WindowSystem& system = shell.system;

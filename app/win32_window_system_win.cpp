@@ -12,7 +12,8 @@ OwnerWindow Win32WindowSystem::MainWindowOwner() {
 }
 
 Answer Win32WindowSystem::ShowMessage(OwnerWindow owner, const char* text, const char* caption, MessageStyle style) {
-    static constexpr UINT kTypes[] = {MB_ICONWARNING | MB_YESNOCANCEL, MB_ICONWARNING | MB_YESNO, MB_ICONERROR | MB_OK};
+    static constexpr UINT kTypes[] = {MB_ICONWARNING | MB_YESNOCANCEL, MB_ICONWARNING | MB_YESNO, MB_ICONERROR | MB_OK,
+                                      MB_ICONQUESTION | MB_YESNO, MB_ICONWARNING | MB_OK};
     switch (MessageBoxA(Handle(owner), text, caption, kTypes[static_cast<int>(style)])) {
         case IDYES:
             return Answer::kYes;

@@ -5,6 +5,7 @@
 
 #include "app/settings.h"
 #include "model/device_context.h"
+#include "views/prompts.h"
 #include "views/view_window.h"
 
 struct NewImageSettings;
@@ -12,18 +13,6 @@ struct NewImageSettings;
 // A window that owns a dialog or box: the HWND on Windows.
 struct OwnerWindowTag;
 using OwnerWindow = OwnerWindowTag*;
-
-// Warning icon with Yes, No and Cancel; warning icon with Yes and No; error icon with OK.
-enum class MessageStyle { kSavePrompt, kConfirm, kError };
-
-enum class Answer { kNoQuestion, kOk, kYes, kNo, kCancel };
-
-enum class FileDialogKind { kOpen, kSave };
-// kTooLong: the user confirmed a name longer than a path buffer holds.
-enum class FileChoice { kCancelled, kChosen, kTooLong };
-
-// Bytes of a path buffer: 259 bytes of text and the terminating zero.
-constexpr int kPathBytes = 260;
 
 class WindowSystem : public ViewWindow {
   public:

@@ -25,9 +25,10 @@
 class FakeWindowSystem : public WindowSystem {
   public:
     OwnerWindow MainWindowOwner() override { return kMain; }
-    // Each box as a line: "?" save prompt, "!" question, "x" error; then the text and caption.
+    // Each box as a line: "?" save prompt, "!" confirmation, "x" error, "q" question, "w" warning;
+    // then the text and caption.
     Answer ShowMessage(OwnerWindow owner, const char* text, const char* caption, MessageStyle style) override {
-        messages += std::string(owner == kMain ? "" : "(not owned) ") + "?!x"[static_cast<int>(style)] + text + " @" +
+        messages += std::string(owner == kMain ? "" : "(not owned) ") + "?!xqw"[static_cast<int>(style)] + text + " @" +
                     caption + "\n";
         if (duringMessage) {  // other windows' work that runs in the box's modal loop
             std::function<void()>(std::move(duringMessage))();

@@ -1,4 +1,4 @@
-// The texts the shell's commands show, in code page 932 like every literal of the program.
+// The texts the program shows in message boxes and titles, in code page 932 like every literal of the program.
 #pragma once
 
 constexpr char kSavePromptFormat[] = "%s%s への変更を保存しますか?";

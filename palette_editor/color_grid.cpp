@@ -1,0 +1,1 @@
+#include "palette_editor/color_grid.h"

@@ -1,0 +1,3 @@
+#include <gtest/gtest.h>
+
+#include "palette_editor/color_grid.h"

@@ -1,0 +1,15 @@
+// What a message box or a file dialog gives back, for every window that asks the user.
+#pragma once
+
+// Warning icon with Yes, No and Cancel; warning icon with Yes and No; error icon with OK; question
+// icon with Yes and No; warning icon with OK.
+enum class MessageStyle { kSavePrompt, kConfirm, kError, kQuestion, kWarning };
+
+enum class Answer { kNoQuestion, kOk, kYes, kNo, kCancel };
+
+enum class FileDialogKind { kOpen, kSave };
+// kTooLong: the user confirmed a name longer than a path buffer holds.
+enum class FileChoice { kCancelled, kChosen, kTooLong };
+
+// Bytes of a path buffer: 259 bytes of text and the terminating zero.
+constexpr int kPathBytes = 260;
