@@ -6,8 +6,8 @@
 #include "app/window_system.h"
 #include "model/bitmap_image.h"
 #include "model/color_table.h"
+#include "resources/texts.h"
 
-constexpr char kProductName[] = "Korvane";
 // The path of a new image that was never saved.
 constexpr char kNewImagePath[] = "Bitmap";
 

@@ -45,19 +45,13 @@ int MakeFreshImage(Shell& shell, Make make) {
         return 0;
     }
     // The editor edits the old image's table, so it goes before that image does.
-    CloseEditorIfOpen(shell);
+    shell.editor.Close();
     delete shell.document.image;
     shell.document.image = fresh;
     return 1;
 }
 
 }  // namespace
-
-void CloseEditorIfOpen(Shell& shell) {
-    if (shell.system.IsEditorOpen()) {
-        shell.system.CloseEditor();
-    }
-}
 
 Answer confirmDiscard(Shell& shell) {
     Document& document = shell.document;
@@ -164,7 +158,7 @@ void OnFileClose(Shell& shell) {
         return;
     }
     Document& document = shell.document;
-    CloseEditorIfOpen(shell);
+    shell.editor.Close();
     document.dirty = 0;
     document.path[0] = '\0';
     shell.report.EmptyBoth();

@@ -14,8 +14,6 @@ void updateTitle(Shell& shell, const char* path, int mark);
 int ChoosePath(WindowSystem& system, OwnerWindow owner, FileDialogKind kind, char* path);
 // The common end of a successful Open or New, once the document holds its new image.
 void adoptImage(Shell& shell, const char* newPath);
-// Closes the colour-table editor when it is open.
-void CloseEditorIfOpen(Shell& shell);
 
 void OnFileNew(Shell& shell);
 void OnFileOpen(Shell& shell);

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/document_commands.h"
+#include "app/palette_commands.h"
 #include "app/settings_command.h"
 #include "resources/menu_positions.h"
 #include "resources/resource.h"
@@ -53,7 +54,7 @@ void OnClose(Shell& shell) {
 void OnDestroy(Shell& shell) {
     delete shell.document.image;
     shell.document.image = nullptr;
-    CloseEditorIfOpen(shell);
+    shell.editor.Close();
     shell.mainWindowDestroyed = 1;
     shell.system.PostQuit();
 }
@@ -70,6 +71,7 @@ constexpr CommandEntry kCommands[] = {
     {ID_FILE_CLOSE, OnFileClose},    {ID_FILE_SAVE, OnFileSave},
     {ID_FILE_SAVE_AS, OnFileSaveAs}, {ID_FILE_EXIT, OnFileExit},
     {ID_HELP_ABOUT, OnHelpAbout},    {ID_EDIT_DELETE_SETTINGS, OnEditDeleteSettings},
+    {ID_VIEW_OPTIONS, OnViewOptions}, {ID_VIEW_EDIT_COLOR_TABLE, OnViewEditColorTable},
 };
 
 }  // namespace

@@ -1,12 +1,14 @@
 // The shell's state for the life of the process: the document, the new-image values, the
-// report caches and the window system they act through.
+// report caches, the colour-table editor and the window system they act through.
 #pragma once
 
 #include <cstdint>
 
 #include "app/document.h"
+#include "app/editor_host.h"
 #include "app/settings.h"
 #include "app/window_system.h"
+#include "palette_editor/color_table_editor.h"
 #include "views/header_report.h"
 #include "views/view_commands.h"
 
@@ -25,4 +27,7 @@ struct Shell {
     int32_t mainWindowDestroyed = 0;
     // Set when the user deleted the stored settings: nothing is written at exit then.
     int32_t settingsDeleted = 0;
+    ShellEditorHost editorHost{*this};
+    // The colour-table editor over the document's image; at most one runs.
+    ColorTableEditor editor{editorHost};
 };

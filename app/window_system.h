@@ -8,11 +8,8 @@
 #include "views/prompts.h"
 #include "views/view_window.h"
 
+class ColorTableEditor;
 struct NewImageSettings;
-
-// A window that owns a dialog or box: the HWND on Windows.
-struct OwnerWindowTag;
-using OwnerWindow = OwnerWindowTag*;
 
 class WindowSystem : public ViewWindow {
   public:
@@ -37,8 +34,11 @@ class WindowSystem : public ViewWindow {
     virtual int IsMaximized() = 0;
     virtual int IsMinimized() = 0;
 
-    virtual int IsEditorOpen() = 0;
-    virtual void CloseEditor() = 0;
+    // Makes the colour-table editor's window over editor, owned by the main window, and runs its
+    // own message loop until the window is gone.
+    virtual void RunColorTableEditor(ColorTableEditor& editor) = 0;
+    // The options dialog over the grid settings, which it changes as each value passes.
+    virtual void ShowOptionsDialog(ColorGridSettings& grid) = 0;
 
     // Deletes the stored settings (the registry key).
     virtual void DeleteStoredSettings() = 0;

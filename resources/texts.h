@@ -1,6 +1,8 @@
 // The texts the program shows in message boxes and titles, in code page 932 like every literal of the program.
 #pragma once
 
+constexpr char kProductName[] = "Korvane";
+
 constexpr char kSavePromptFormat[] = "%s%s への変更を保存しますか?";
 constexpr char kDeleteSettingsPrompt[] = "ﾚｼﾞｽﾄﾘを削除してもよろしいですか？";
 constexpr char kFileMissingText[] = "The file doesn't exist!";
@@ -10,3 +12,13 @@ constexpr char kCreateErrorText[] = "Creating error!";
 constexpr char kSaveErrorText[] = "Saving error!";
 constexpr char kTitleFormat[] = "%s - [%s%s]";
 constexpr char kChangedTitleFormat[] = "%s - [%s%s *]";
+
+// The colour-table editor.
+constexpr char kEditorTitle[] = "カラーテーブル一覧";
+constexpr char kEditorChangedTitle[] = "カラーテーブル一覧 *";
+constexpr char kApplyPrompt[] = "カラーテーブルの変更を画像に反映しますか？\n（保存ではありません）";
+constexpr char kRevertPrompt[] = "最終保存時からの変更がすべて失われます。よろしいですか？";
+constexpr char kTooFewEntriesText[] = "ｴﾝﾄﾘ数が少ないです.";
+
+// The options dialog: the smallest and the largest value of the field that failed.
+constexpr char kRangeFormat[] = "%dから%dまでの整数を指定してください.";

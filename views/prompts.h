@@ -1,6 +1,10 @@
 // What a message box or a file dialog gives back, for every window that asks the user.
 #pragma once
 
+// A window that owns a dialog or box: the HWND on Windows.
+struct OwnerWindowTag;
+using OwnerWindow = OwnerWindowTag*;
+
 // Warning icon with Yes, No and Cancel; warning icon with Yes and No; error icon with OK; question
 // icon with Yes and No; warning icon with OK.
 enum class MessageStyle { kSavePrompt, kConfirm, kError, kQuestion, kWarning };

@@ -5,7 +5,6 @@ static constexpr int kLeaving[] = {ID_FILE_CLOSE, ID_FILE_OPEN, ID_FILE_NEW, ID_
 
 TEST_F(DocumentTest, OpenAdoptsTheFileAndShowsItsReport) {
     std::string path = WriteBitmap("pic.bmp", 3, 2, 8, 16);
-    fake.editorOpen = 1;
     Open(path);
     EXPECT_EQ(Seen(), "Korvane - [pic.bmp] items table");
     EXPECT_STREQ(shell.document.path, path.c_str());
@@ -99,19 +98,23 @@ TEST_F(DocumentTest, FailedOpenOrNewKeepsTheDocumentWhole) {
     std::string good = WriteBitmap("good.bmp", 4, 4, 8, 256), bad = PathOf("bad.bmp");
     std::ofstream(bad) << "not a bitmap at all";
     Open(good);
-    fake.editorOpen = 1;  // its image is untouched, so it stays open
     BitmapImage* before = shell.document.image;
-    Open(PathOf("none.bmp"));
-    Open(bad);
-    Open(std::string(300, 'x'));  // a name too long for the dialog's buffer
-    New(8, 8, 3, 5);              // full colour takes no entries
-    New(0, 8, 2, 256);
+    std::string seen;
+    fake.whileEditorOpen = [&](FakeEditorWindow&) {  // its image is untouched, so it stays open
+        Open(PathOf("none.bmp"));
+        Open(bad);
+        Open(std::string(300, 'x'));  // a name too long for the dialog's buffer
+        New(8, 8, 3, 5);              // full colour takes no entries
+        New(0, 8, 2, 256);
+        seen = Seen();
+    };
+    Run(ID_VIEW_EDIT_COLOR_TABLE);
     EXPECT_EQ(fake.messages, "xThe file doesn't exist! @Korvane\nxLoading error! @" + bad +
                                  "\nxThe file name is too long! @Korvane\nxCreating error! @Korvane\n"
                                  "xCreating error! @Korvane\n");
     EXPECT_EQ(shell.document.image, before);
     EXPECT_STREQ(shell.document.path, good.c_str());
-    EXPECT_EQ(Seen(), "Korvane - [good.bmp] items table editor");
+    EXPECT_EQ(seen, "Korvane - [good.bmp] items table editor");
     EXPECT_EQ(fake.reportTexts.size() + shell.document.snapshot.GetCount() + fake.openContexts, 257u);
 }
 
@@ -136,19 +139,21 @@ TEST_F(DocumentTest, NewMakesABitmapOfEachMode) {
 
 TEST_F(DocumentTest, CloseReturnsToNoDocumentAndExitEndsTheProgram) {
     Open(WriteBitmap("pic.bmp", 2, 2, 8, 2));
-    fake.editorOpen = 1;
     settings.ViewData = 1;
-    Run(ID_FILE_CLOSE);
-    EXPECT_EQ(Seen() + fake.messages + shell.document.path + fake.reportTexts.back(), "Korvane");
+    std::string seen;
+    fake.whileEditorOpen = [&](FakeEditorWindow&) { Run(ID_FILE_CLOSE), seen = Seen(); };
+    Run(ID_VIEW_EDIT_COLOR_TABLE);
+    EXPECT_EQ(seen + fake.messages + shell.document.path + fake.reportTexts.back(), "Korvane");
     EXPECT_EQ(shell.document.image, nullptr);
     EXPECT_EQ(shell.document.snapshot.GetCount() + shell.report.SummaryCache().Length(), 0u);
     EXPECT_EQ(fake.repaints, 1);
     New(2, 2, 0, 2);
-    fake.editorOpen = 1;
     fake.answers = {Answer::kNo};
-    Run(ID_FILE_EXIT);
-    EXPECT_EQ(std::vector<int>({fake.destroys, fake.quits, shell.mainWindowDestroyed, fake.editorOpen}),
-              std::vector<int>({1, 1, 1, 0}));
+    fake.whileEditorOpen = [&](FakeEditorWindow&) { Run(ID_FILE_EXIT); };
+    Run(ID_VIEW_EDIT_COLOR_TABLE);
+    // The editor's loop takes the quit message the dying window posts, and posts it again.
+    EXPECT_EQ(std::vector<int>({fake.destroys, fake.quits, shell.mainWindowDestroyed, shell.editor.IsRunning()}),
+              std::vector<int>({1, 2, 1, 0}));
     EXPECT_EQ(shell.document.image, nullptr);
 }
 

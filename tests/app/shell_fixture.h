@@ -20,6 +20,76 @@
 #include "resources/menu_positions.h"
 #include "resources/resource.h"
 
+// Drawing as text: "F" fills and "R" frames, each "x,y,w,h=colour" in hex and a space.
+class RecordingTarget : public DrawingTarget {
+  public:
+    void Fill(const GridRect& r, uint32_t color) override { Record('F', r, color); }
+    void Frame(const GridRect& r, uint32_t color) override { Record('R', r, color); }
+    int32_t VisibleBottom() const override { return INT32_MAX; }
+    std::string drawn;
+
+  private:
+    void Record(char kind, const GridRect& r, uint32_t color) {
+        char line[80];
+        std::snprintf(line, sizeof line, "%c%d,%d,%d,%d=%x ", kind, r.x, r.y, r.width, r.height, color);
+        drawn += line;
+    }
+};
+
+// The editor's window: controls as values, an edit's change reported at once as on Windows,
+// drawing recorded. Type and Drag are the user's own changes.
+class FakeEditorWindow : public EditorWindow {
+  public:
+    explicit FakeEditorWindow(ColorTableEditor& e) : editor(e) {}
+    void ApplyLayout(const EditorLayout& l) override { layout = l; }
+    void SetTrackbar(int channel, uint32_t value) override { trackbars[channel] = value; }
+    uint32_t GetTrackbar(int channel) override { return trackbars[channel]; }
+    void SetEdit(int channel, uint32_t value) override { Type(channel, std::to_string(value)); }
+    uint32_t ReadEdit(int channel) override {
+        const std::string& text = edits[channel];
+        bool digits = !text.empty() && text.size() < 10 && text.find_first_not_of("0123456789") == std::string::npos;
+        return digits ? static_cast<uint32_t>(std::stoul(text)) : 0;
+    }
+    void SetTitle(const char* text) override { title = text; }
+    void DrawNow(const std::function<void(DrawingTarget&)>& draw) override { draw(target); }
+    void Repaint() override {
+        target.drawn += "| ";
+        editor.OnPaint(target);
+    }
+    OwnerWindow Owner() override { return kOwner; }
+    void Destroy() override {
+        if (!destroyed) {
+            destroyed = 1;
+            editor.OnDestroyed();
+        }
+    }
+    void Type(int channel, const std::string& text) {
+        edits[channel] = text;
+        editor.OnEditChanged(channel);
+    }
+    void Drag(int channel, uint32_t value) {
+        trackbars[channel] = value;
+        editor.OnTrackbarScrolled();
+    }
+    // What the controls show: the trackbars, then the edits.
+    std::string Controls() const {
+        std::string shown;
+        for (uint32_t value : trackbars) {
+            shown += std::to_string(value) + " ";
+        }
+        return shown + edits[0] + " " + edits[1] + " " + edits[2];
+    }
+
+    static inline const OwnerWindow kOwner = reinterpret_cast<OwnerWindow>(0x5678);
+    ColorTableEditor& editor;
+    EditorLayout layout{};
+    uint32_t trackbars[kChannelCount] = {};
+    std::string edits[kChannelCount];
+    std::string title;
+    RecordingTarget target;
+    int destroyed = 0;
+};
+
 // The fake's frame is 8 wide and 50 high, 20 higher while narrower than 200 pixels, where its
 // menu bar takes two lines.
 class FakeWindowSystem : public WindowSystem {
@@ -28,8 +98,8 @@ class FakeWindowSystem : public WindowSystem {
     // Each box as a line: "?" save prompt, "!" confirmation, "x" error, "q" question, "w" warning;
     // then the text and caption.
     Answer ShowMessage(OwnerWindow owner, const char* text, const char* caption, MessageStyle style) override {
-        messages += std::string(owner == kMain ? "" : "(not owned) ") + "?!xqw"[static_cast<int>(style)] + text + " @" +
-                    caption + "\n";
+        messages += std::string(owner == kMain ? "" : owner == kEditor ? "(editor) " : "(not owned) ") +
+                    "?!xqw"[static_cast<int>(style)] + text + " @" + caption + "\n";
         if (duringMessage) {  // other windows' work that runs in the box's modal loop
             std::function<void()>(std::move(duringMessage))();
         }
@@ -37,7 +107,7 @@ class FakeWindowSystem : public WindowSystem {
     }
     // "" cancels; a path of kPathBytes or more is too long.
     FileChoice ChooseFile(OwnerWindow owner, FileDialogKind kind, char* path) override {
-        fileDialogs += owner != kMain ? "?" : kind == FileDialogKind::kOpen ? "O" : "S";
+        fileDialogs += owner == kEditor ? "E" : owner != kMain ? "?" : kind == FileDialogKind::kOpen ? "O" : "S";
         std::string chosen = Next(paths, std::string());
         CopyPath(path, chosen.c_str());
         return chosen.size() >= kPathBytes ? FileChoice::kTooLong
@@ -74,8 +144,17 @@ class FakeWindowSystem : public WindowSystem {
     void PostQuit() override { ++quits; }
     int IsMaximized() override { return maximized; }
     int IsMinimized() override { return minimized; }
-    int IsEditorOpen() override { return editorOpen; }
-    void CloseEditor() override { editorOpen = 0; }
+    // The editor's loop runs whileEditorOpen, the user's work in the editor and the main
+    // window; a window left open is then closed unasked.
+    void RunColorTableEditor(ColorTableEditor& editor) override {
+        FakeEditorWindow window(editor);
+        editor.OnInit(window);
+        if (whileEditorOpen) {
+            std::function<void(FakeEditorWindow&)>(std::move(whileEditorOpen))(window);
+        }
+        window.Destroy();
+    }
+    void ShowOptionsDialog(ColorGridSettings&) override {}
     void DeleteStoredSettings() override {}
     DeviceContext CreateMemoryContext() override { return ++openContexts, nullptr; }
     void DeleteMemoryContext(DeviceContext) override { --openContexts; }
@@ -97,13 +176,15 @@ class FakeWindowSystem : public WindowSystem {
     }
 
     static inline const OwnerWindow kMain = reinterpret_cast<OwnerWindow>(0x1234);
+    static inline const OwnerWindow kEditor = FakeEditorWindow::kOwner;
     Shell* shell = nullptr;
     std::deque<Answer> answers;
     std::deque<std::string> paths;
     NewImageSettings newImage;  // typed and OK pressed, once, when newImageOk; else Cancel
     int newImageOk = 0;
     std::function<void()> duringMessage;
-    int maximized = 0, minimized = 0, editorOpen = 0;
+    std::function<void(FakeEditorWindow&)> whileEditorOpen;
+    int maximized = 0, minimized = 0;
     WindowRect outer{50, 50, 380, 350}, client{0, 0, 322, 250};
     std::string messages, fileDialogs, title = "Korvane";
     std::map<std::pair<int, int>, int> grayed, radio;
@@ -158,7 +239,7 @@ class ShellTest : public ::testing::Test {
                (items == 5 ? " items"
                 : items    ? " some"
                            : "") +
-               (fake.IsGrayed(kMenuView, kViewEditColorTable) ? "" : " table") + (fake.editorOpen ? " editor" : "");
+               (fake.IsGrayed(kMenuView, kViewEditColorTable) ? "" : " table") + (shell.editor.IsOpen() ? " editor" : "");
     }
 
     FakeWindowSystem fake;

@@ -44,7 +44,7 @@ TEST_F(ViewTest, MenuStatesFollowTheViewAndTheOptions) {
         }
         EXPECT_EQ(seen + " " + std::to_string(fake.reportSize.first), enabled + " " + std::to_string(reportWidth));
     }
-    EXPECT_EQ(DispatchCommand(shell, ID_VIEW_OPTIONS), 0);  // not one of the main window's own
+    EXPECT_EQ(DispatchCommand(shell, ID_PALETTE_APPLY), 0);  // the editor's, not the main window's
 }
 
 // The notation already in force keeps the member list's cache (the caches themselves are the

@@ -1,0 +1,23 @@
+// The colour-table editor's view of the shell: the document's image and snapshot, the grid
+// settings, the window system for what it asks, and the document for what it applies.
+#pragma once
+
+#include "palette_editor/editor_host.h"
+
+struct Shell;
+
+class ShellEditorHost : public EditorHost {
+  public:
+    explicit ShellEditorHost(Shell& shell) : shell_(shell) {}
+
+    const BitmapImage* Image() override;
+    const ColorTable& Snapshot() override;
+    const ColorGridSettings& Grid() override;
+    Answer Ask(OwnerWindow owner, const char* text, MessageStyle style) override;
+    int ChooseOpenPath(OwnerWindow owner, char* path) override;
+    int LoadImage(BitmapImage& image, const char* path) override;
+    void ApplyTable(const ColorTable& table) override;
+
+  private:
+    Shell& shell_;
+};

@@ -1,0 +1,33 @@
+// What the colour-table editor needs of the program around it: the document's image and its
+// table as first read, the grid settings, questions and file choices owned by the editor, and
+// the one way its work reaches the document.
+#pragma once
+
+#include "palette_editor/grid_settings.h"
+#include "views/prompts.h"
+
+class BitmapImage;
+class ColorTable;
+
+class EditorHost {
+  public:
+    virtual ~EditorHost() = default;
+
+    // None without a document image.
+    virtual const BitmapImage* Image() = 0;
+    // The image's table as it was opened or created.
+    virtual const ColorTable& Snapshot() = 0;
+    // Read at every use: the options may change while the editor is open.
+    virtual const ColorGridSettings& Grid() = 0;
+
+    // A box with the caption "Korvane".
+    virtual Answer Ask(OwnerWindow owner, const char* text, MessageStyle style) = 0;
+    // Fills path (kPathBytes) with a file the user chose to open; a name too long is refused
+    // with a message. 1 when chosen.
+    virtual int ChooseOpenPath(OwnerWindow owner, char* path) = 0;
+    virtual int LoadImage(BitmapImage& image, const char* path) = 0;
+
+    // Writes the table into the image from entry 0, shows the image with it and records the
+    // change in the document.
+    virtual void ApplyTable(const ColorTable& table) = 0;
+};

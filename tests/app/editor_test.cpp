@@ -1,0 +1,186 @@
+#include "tests/app/shell_fixture.h"
+
+// The editor over the document's image. Entry i of each file is (10 + i, 20 + i, 30 + i).
+class EditorTest : public ShellTest {
+  protected:
+    std::string WriteTable(const char* name, uint32_t entries) {
+        BitmapImage image;
+        ColorTable table;
+        std::string path = PathOf(name);
+        EXPECT_TRUE(image.Create(nullptr, 2, 2, entries <= 16 ? 4 : 8, entries) && image.GetColorTable(table));
+        for (uint32_t i = 0; i < entries; ++i) {
+            table.SetColor(i, 10 + i, 20 + i, 30 + i);
+        }
+        EXPECT_TRUE(image.SetColorTable(0, table) && image.Save(path.c_str(), 1));
+        return path;
+    }
+    // Opens the editor on the file and runs the work while it is open.
+    void Edit(const std::string& path, std::function<void(FakeEditorWindow&)> work) {
+        Open(path);
+        fake.whileEditorOpen = std::move(work);
+        Run(ID_VIEW_EDIT_COLOR_TABLE);
+    }
+    std::string Entry(const ColorTable& table, uint32_t i) const {
+        const uint8_t* e = table.GetEntry(i);
+        return std::to_string(e[0]) + " " + std::to_string(e[1]) + " " + std::to_string(e[2]);
+    }
+    std::string Working(uint32_t i = 0) const { return Entry(shell.editor.WorkingTable(), i); }
+    std::string InImage(uint32_t i = 0) const {
+        ColorTable table;
+        shell.document.image->GetColorTable(table);
+        return Entry(table, i);
+    }
+    // A press in the middle of cell (column, row) with the default grid.
+    void Click(int column, int row) { shell.editor.OnButtonDown(19 + 17 * column, 19 + 17 * row); }
+};
+
+// The editor opens on its own copy of the table with cell (0, 0) shown and nothing marked, once
+// only; it paints every entry and the cursor, and lets the copy go when it closes.
+TEST_F(EditorTest, OpensOnACopyOfTheTableOnce) {
+    Edit(WriteTable("sixteen.bmp", 16), [&](FakeEditorWindow& w) {
+        EXPECT_EQ(w.Controls() + " " + w.title, "10 20 30 10 20 30 カラーテーブル一覧");
+        w.Repaint();
+        EXPECT_EQ(std::count(w.target.drawn.begin(), w.target.drawn.end(), 'F'), 16);
+        EXPECT_EQ(std::count(w.target.drawn.begin(), w.target.drawn.end(), 'R'), 1);
+        Run(ID_VIEW_EDIT_COLOR_TABLE);  // already open: nothing
+        EXPECT_EQ(Seen(), "Korvane - [sixteen.bmp] items table editor");
+    });
+    EXPECT_EQ(shell.editor.WorkingTable().GetCount() + shell.editor.IsRunning(), 0u);
+    Open(WriteBitmap("rgb.bmp", 2, 2, 24, 0));
+    Run(ID_VIEW_EDIT_COLOR_TABLE);  // no table, no editor
+    EXPECT_EQ(shell.editor.IsRunning(), 0);
+}
+
+// Each change of the selected entry through its controls, in turn: the entry, then what the
+// trackbars and edits show. A selection alone never marks the editor.
+TEST_F(EditorTest, ControlsChangeTheSelectedEntry) {
+    const std::pair<std::function<void(FakeEditorWindow&)>, const char*> kSteps[] = {
+        {[&](FakeEditorWindow&) { Click(1, 0); }, "11 21 31 | 11 21 31 11 21 31"},
+        {[](FakeEditorWindow& w) { w.Type(0, "300"); }, "255 21 31 | 255 21 31 300 21 31 *"},
+        {[](FakeEditorWindow& w) { w.Type(0, ""); }, "0 21 31 | 0 21 31  21 31 *"},
+        {[](FakeEditorWindow& w) { w.Type(0, "1x"); }, "0 21 31 | 0 21 31 1x 21 31 *"},
+        {[&](FakeEditorWindow&) { shell.editor.OnCommand(IDC_INVERT_RED); }, "255 21 31 | 255 21 31 255 21 31 *"},
+        {[&](FakeEditorWindow&) { shell.editor.OnCommand(IDC_INVERT_GREEN); }, "255 234 31 | 255 234 31 255 234 31 *"},
+        {[](FakeEditorWindow& w) { w.Drag(2, 99); }, "255 234 99 | 255 234 99 255 234 99 *"},
+        {[&](FakeEditorWindow&) { Click(1, 0); }, "255 234 99 | 255 234 99 255 234 99 *"},
+    };
+    Edit(WriteTable("sixteen.bmp", 16), [&](FakeEditorWindow& w) {
+        for (const auto& [step, seen] : kSteps) {
+            step(w);
+            EXPECT_EQ(Working(1) + " | " + w.Controls() + (shell.editor.IsModified() ? " *" : ""), seen);
+        }
+        // The swatch is drawn again in the entry's new colour.
+        EXPECT_NE(w.target.drawn.find("=263eaff "), std::string::npos);
+        EXPECT_EQ(w.title, "カラーテーブル一覧 *");
+    });
+}
+
+// Whole-table changes on (10, 20, 30) leave the controls as they were; a trackbar moved then
+// writes what the trackbars show. Revert always asks, and Yes marks the editor too.
+TEST_F(EditorTest, WholeTableChangesAndRevert) {
+    const std::pair<int, const char*> kChanges[] = {{ID_OP_SWAP_BR, "30 20 10"},
+                                                    {ID_OP_SWAP_RG, "20 10 30"},
+                                                    {ID_OP_SWAP_GB, "10 30 20"},
+                                                    {ID_OP_INVERT_ALL, "245 235 225"}};
+    Edit(WriteTable("sixteen.bmp", 16), [&](FakeEditorWindow& w) {
+        fake.answers = {Answer::kNo};
+        shell.editor.OnCommand(ID_PALETTE_REVERT);
+        EXPECT_EQ(shell.editor.IsModified(), 0);
+        for (const auto& [command, entry] : kChanges) {
+            shell.editor.OnCommand(command);
+            EXPECT_EQ(Working() + " | " + w.Controls() + " " + std::to_string(shell.editor.IsModified()),
+                      std::string(entry) + " | 10 20 30 10 20 30 1");
+            fake.answers = {Answer::kYes};
+            shell.editor.OnCommand(ID_PALETTE_REVERT);
+            EXPECT_EQ(Working() + Working(15), "10 20 3025 35 45");
+        }
+        shell.editor.OnCommand(ID_OP_INVERT_ALL);
+        w.Drag(1, 50);
+        EXPECT_EQ(Working() + " " + Working(1), "10 50 30 244 234 224");
+    });
+    std::string prompt = "(editor) q最終保存時からの変更がすべて失われます。よろしいですか？ @Korvane\n";
+    EXPECT_EQ(fake.messages, prompt + prompt + prompt + prompt + prompt);
+}
+
+// A table is taken from another bitmap only when it has at least the image's entries; any other
+// file is refused with its message and changes nothing.
+TEST_F(EditorTest, LoadTakesTheFirstEntriesOfALargeEnoughTable) {
+    std::string bad = PathOf("bad.bmp");
+    std::ofstream(bad) << "not a bitmap";
+    std::deque<std::string> paths = {"", PathOf("none.bmp"), bad, WriteBitmap("rgb.bmp", 2, 2, 24, 0),
+                                     WriteTable("eight.bmp", 8), WriteTable("all.bmp", 256)};
+    Edit(WriteTable("sixteen.bmp", 16), [&](FakeEditorWindow&) {
+        fake.paths = paths;
+        shell.editor.OnCommand(ID_OP_SWAP_RG);
+        for (int i = 0; i < 5; ++i) {
+            shell.editor.OnCommand(ID_PALETTE_LOAD);
+            EXPECT_EQ(Working(), "20 10 30");
+        }
+        std::swap(fake.paths.front(), fake.paths.back());
+        shell.editor.OnCommand(ID_PALETTE_APPLY);
+        shell.editor.OnCommand(ID_OP_INVERT_ALL);
+        shell.editor.OnCommand(ID_PALETTE_LOAD);
+        EXPECT_EQ(Working() + " " + Working(15) + " " + std::to_string(shell.editor.IsModified()), "10 20 30 25 35 45 1");
+        EXPECT_EQ(shell.editor.WorkingTable().GetCount(), 16u);
+    });
+    EXPECT_EQ(fake.fileDialogs, "OEEEEEE");
+    EXPECT_EQ(fake.messages,
+              "(editor) xThe file doesn't exist! @Korvane\n(editor) xLoading error! @Korvane\n"
+              "(editor) wｴﾝﾄﾘ数が少ないです. @Korvane\n(editor) wｴﾝﾄﾘ数が少ないです. @Korvane\n");
+}
+
+// Apply writes the table into the image and marks the document, its title only the first time;
+// with nothing changed it does nothing. Closing with changes asks: Cancel stays, No drops them,
+// Yes applies them. Apply-and-close never asks.
+TEST_F(EditorTest, ApplyMarksTheDocumentOnceAndClosingAsks) {
+    std::string path = WriteTable("sixteen.bmp", 16);
+    settings.ViewData = 1;
+    Edit(path, [&](FakeEditorWindow& w) {
+        shell.editor.OnCommand(ID_PALETTE_APPLY);
+        EXPECT_EQ(Seen() + std::to_string(fake.repaints), "Korvane - [sixteen.bmp] items table editor1");
+        for (int round = 0; round < 2; ++round) {
+            fake.title = "";
+            w.Type(2, std::to_string(round));
+            shell.editor.OnCommand(ID_PALETTE_APPLY);
+            EXPECT_EQ(InImage() + " " + w.title + " " + fake.title, round == 0 ? "10 20 0 カラーテーブル一覧 Korvane - [sixteen.bmp *]"
+                                                                             : "10 20 1 カラーテーブル一覧 ");
+        }
+        EXPECT_EQ(shell.document.changes * 10 + fake.repaints, 23u);
+    });
+    const std::tuple<int, Answer, const char*> kLeaving[] = {{ID_PALETTE_CLOSE, Answer::kCancel, "open 9 *"},
+                                                             {2, Answer::kNo, "10 20 30"},
+                                                             {ID_PALETTE_CLOSE, Answer::kYes, "10 20 9"},
+                                                             {1, Answer::kNoQuestion, "10 20 9"},
+                                                             {ID_PALETTE_APPLY_CLOSE, Answer::kNoQuestion, "10 20 9"}};
+    for (const auto& [command, answer, result] : kLeaving) {
+        fake.answers = {Answer::kNo};  // to leave the document changed before
+        Edit(path, [&](FakeEditorWindow& w) {
+            fake.answers = {answer, Answer::kNo};
+            w.Type(2, "9");
+            shell.editor.OnCommand(command);
+            if (shell.editor.IsOpen()) {
+                EXPECT_EQ("open " + w.edits[2] + (shell.editor.IsModified() ? " *" : ""), result);
+            }
+        });
+        if (std::string(result) != "open 9 *") {
+            EXPECT_EQ(InImage(), result);
+        }
+        EXPECT_EQ(fake.answers.size(), answer == Answer::kNoQuestion ? 2u : 1u);
+    }
+}
+
+// Once the options leave the selected cell without an entry, its controls show 0 and no change
+// reaches the table, until a cell with an entry is chosen.
+TEST_F(EditorTest, ASelectionWithoutAnEntryChangesNothing) {
+    Edit(WriteTable("twenty.bmp", 20), [&](FakeEditorWindow& w) {
+        Click(3, 1);  // entry 19
+        settings.colorGrid.columns = 30;
+        w.Type(0, "77");
+        w.Drag(1, 66);
+        shell.editor.OnCommand(IDC_INVERT_BLUE);
+        EXPECT_EQ(w.Controls() + " " + std::to_string(shell.editor.IsModified()), "0 0 0 0 0 0 0");
+        EXPECT_EQ(Working(19), "29 39 49");
+        shell.editor.OnButtonDown(19, 19);
+        EXPECT_EQ(w.Controls(), "10 20 30 10 20 30");
+    });
+}
