@@ -67,10 +67,10 @@ struct CommandEntry {
 };
 
 constexpr CommandEntry kCommands[] = {
-    {ID_FILE_NEW, OnFileNew},        {ID_FILE_OPEN, OnFileOpen},
-    {ID_FILE_CLOSE, OnFileClose},    {ID_FILE_SAVE, OnFileSave},
-    {ID_FILE_SAVE_AS, OnFileSaveAs}, {ID_FILE_EXIT, OnFileExit},
-    {ID_HELP_ABOUT, OnHelpAbout},    {ID_EDIT_DELETE_SETTINGS, OnEditDeleteSettings},
+    {ID_FILE_NEW, OnFileNew},         {ID_FILE_OPEN, OnFileOpen},
+    {ID_FILE_CLOSE, OnFileClose},     {ID_FILE_SAVE, OnFileSave},
+    {ID_FILE_SAVE_AS, OnFileSaveAs},  {ID_FILE_EXIT, OnFileExit},
+    {ID_HELP_ABOUT, OnHelpAbout},     {ID_EDIT_DELETE_SETTINGS, OnEditDeleteSettings},
     {ID_VIEW_OPTIONS, OnViewOptions}, {ID_VIEW_EDIT_COLOR_TABLE, OnViewEditColorTable},
 };
 

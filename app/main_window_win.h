@@ -11,9 +11,6 @@ Shell& TheShell();
 HWND MainWindow();
 HINSTANCE ProgramInstance();
 
-// The colour-table editor's window while it exists; none otherwise.
-extern HWND gColorTableEditor;
-
 // 1 when the class "Korvane" is registered (also when it already was).
 int RegisterMainClass(HINSTANCE instance);
 // Creates the main window at the remembered rectangle with a fresh shell; none on failure.

@@ -3,9 +3,9 @@
 #include "app/document.h"
 #include "app/main_window_win.h"
 #include "app/settings_store.h"
+#include "palette_editor/editor_window_win.h"
+#include "palette_editor/options_dialog_win.h"
 #include "resources/resource.h"
-
-HWND gColorTableEditor = nullptr;
 
 OwnerWindow Win32WindowSystem::MainWindowOwner() {
     return Owner(window_);
@@ -134,19 +134,12 @@ void Win32WindowSystem::GetWindowRect(WindowRect& rect) {
     }
 }
 
-// Owned windows are destroyed before their owner hears of its own end, so the handle may
-// already name a window that is gone.
-int Win32WindowSystem::IsEditorOpen() {
-    if (gColorTableEditor != nullptr && !IsWindow(gColorTableEditor)) {
-        gColorTableEditor = nullptr;
-    }
-    return gColorTableEditor != nullptr;
+void Win32WindowSystem::RunColorTableEditor(ColorTableEditor& editor) {
+    RunEditorWindow(editor, ProgramInstance(), window_);
 }
 
-void Win32WindowSystem::CloseEditor() {
-    HWND editor = gColorTableEditor;
-    gColorTableEditor = nullptr;
-    DestroyWindow(editor);
+void Win32WindowSystem::ShowOptionsDialog(ColorGridSettings& grid) {
+    RunOptionsDialog(ProgramInstance(), window_, grid);
 }
 
 void Win32WindowSystem::DeleteStoredSettings() {

@@ -33,8 +33,8 @@ class Win32WindowSystem : public WindowSystem {
     void GetWindowRect(WindowRect& rect) override;
     void GetClientRect(WindowRect& rect) override;
     void MoveWindow(const WindowPlacement& placement) override;
-    int IsEditorOpen() override;
-    void CloseEditor() override;
+    void RunColorTableEditor(ColorTableEditor& editor) override;
+    void ShowOptionsDialog(ColorGridSettings& grid) override;
     void DeleteStoredSettings() override;
     DeviceContext CreateMemoryContext() override;
     void DeleteMemoryContext(DeviceContext dc) override;

@@ -179,9 +179,8 @@ void ColorTableEditor::ShowSelectedValues(int trackbars, int edits, int channel,
     }
     showing_ = 0;
     if (redraw && valid) {
-        window_->DrawNow([&](DrawingTarget& target) {
-            DrawEntry(target, host_.Grid(), column_, row_, working_.GetColor(index));
-        });
+        window_->DrawNow(
+            [&](DrawingTarget& target) { DrawEntry(target, host_.Grid(), column_, row_, working_.GetColor(index)); });
     }
 }
 

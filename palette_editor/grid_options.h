@@ -26,5 +26,6 @@ constexpr GridOption kGridOptions[kGridOptionCount] = {
 // Reads each option's edit as an unsigned number and stores it at once, in order. A value out
 // of range, taken as a signed 32-bit integer, stops there: 0 with *failed set to that option,
 // the earlier values stored and the later ones neither read nor stored. 1 when all are stored.
-int StoreGridOptions(ColorGridSettings& grid, const std::function<uint32_t(int control)>& readEdit,
+int StoreGridOptions(ColorGridSettings& grid,
+                     const std::function<uint32_t(int control)>& readEdit,
                      const GridOption** failed);

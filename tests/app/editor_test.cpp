@@ -107,8 +107,12 @@ TEST_F(EditorTest, WholeTableChangesAndRevert) {
 TEST_F(EditorTest, LoadTakesTheFirstEntriesOfALargeEnoughTable) {
     std::string bad = PathOf("bad.bmp");
     std::ofstream(bad) << "not a bitmap";
-    std::deque<std::string> paths = {"", PathOf("none.bmp"), bad, WriteBitmap("rgb.bmp", 2, 2, 24, 0),
-                                     WriteTable("eight.bmp", 8), WriteTable("all.bmp", 256)};
+    std::deque<std::string> paths = {"",
+                                     PathOf("none.bmp"),
+                                     bad,
+                                     WriteBitmap("rgb.bmp", 2, 2, 24, 0),
+                                     WriteTable("eight.bmp", 8),
+                                     WriteTable("all.bmp", 256)};
     Edit(WriteTable("sixteen.bmp", 16), [&](FakeEditorWindow&) {
         fake.paths = paths;
         shell.editor.OnCommand(ID_OP_SWAP_RG);
@@ -120,7 +124,8 @@ TEST_F(EditorTest, LoadTakesTheFirstEntriesOfALargeEnoughTable) {
         shell.editor.OnCommand(ID_PALETTE_APPLY);
         shell.editor.OnCommand(ID_OP_INVERT_ALL);
         shell.editor.OnCommand(ID_PALETTE_LOAD);
-        EXPECT_EQ(Working() + " " + Working(15) + " " + std::to_string(shell.editor.IsModified()), "10 20 30 25 35 45 1");
+        EXPECT_EQ(Working() + " " + Working(15) + " " + std::to_string(shell.editor.IsModified()),
+                  "10 20 30 25 35 45 1");
         EXPECT_EQ(shell.editor.WorkingTable().GetCount(), 16u);
     });
     EXPECT_EQ(fake.fileDialogs, "OEEEEEE");
@@ -142,8 +147,9 @@ TEST_F(EditorTest, ApplyMarksTheDocumentOnceAndClosingAsks) {
             fake.title = "";
             w.Type(2, std::to_string(round));
             shell.editor.OnCommand(ID_PALETTE_APPLY);
-            EXPECT_EQ(InImage() + " " + w.title + " " + fake.title, round == 0 ? "10 20 0 カラーテーブル一覧 Korvane - [sixteen.bmp *]"
-                                                                             : "10 20 1 カラーテーブル一覧 ");
+            EXPECT_EQ(
+                InImage() + " " + w.title + " " + fake.title,
+                round == 0 ? "10 20 0 カラーテーブル一覧 Korvane - [sixteen.bmp *]" : "10 20 1 カラーテーブル一覧 ");
         }
         EXPECT_EQ(shell.document.changes * 10 + fake.repaints, 23u);
     });

@@ -98,7 +98,9 @@ class FakeWindowSystem : public WindowSystem {
     // Each box as a line: "?" save prompt, "!" confirmation, "x" error, "q" question, "w" warning;
     // then the text and caption.
     Answer ShowMessage(OwnerWindow owner, const char* text, const char* caption, MessageStyle style) override {
-        messages += std::string(owner == kMain ? "" : owner == kEditor ? "(editor) " : "(not owned) ") +
+        messages += std::string(owner == kMain     ? ""
+                                : owner == kEditor ? "(editor) "
+                                                   : "(not owned) ") +
                     "?!xqw"[static_cast<int>(style)] + text + " @" + caption + "\n";
         if (duringMessage) {  // other windows' work that runs in the box's modal loop
             std::function<void()>(std::move(duringMessage))();
@@ -239,7 +241,8 @@ class ShellTest : public ::testing::Test {
                (items == 5 ? " items"
                 : items    ? " some"
                            : "") +
-               (fake.IsGrayed(kMenuView, kViewEditColorTable) ? "" : " table") + (shell.editor.IsOpen() ? " editor" : "");
+               (fake.IsGrayed(kMenuView, kViewEditColorTable) ? "" : " table") +
+               (shell.editor.IsOpen() ? " editor" : "");
     }
 
     FakeWindowSystem fake;

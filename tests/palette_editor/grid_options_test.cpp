@@ -29,7 +29,8 @@ TEST(GridOptions, StoredInOrderUntilOneIsOutOfRange) {
         }
         int reads = 0;
         const GridOption* failed = nullptr;
-        int stored = StoreGridOptions(grid, [&](int control) { return ++reads, edits.at(control); }, &failed);
+        int stored = StoreGridOptions(
+            grid, [&](int control) { return ++reads, edits.at(control); }, &failed);
         std::string seen = std::to_string(grid.entryWidth) + " " + std::to_string(grid.entryHeight) + " " +
                            std::to_string(grid.columns) + " " + std::to_string(grid.rows) + " " +
                            std::to_string(grid.cursorWidth) + " " + std::to_string(reads);

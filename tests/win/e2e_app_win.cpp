@@ -4,14 +4,6 @@
 #include "tests/win/e2e_driver_win.h"
 #include "views/header_report.h"
 
-// 1 when every point of the window's client area shows the colour.
-static int Shows(HWND window, std::initializer_list<POINT> points, COLORREF colour) {
-    HDC dc = GetDC(window);
-    int all = std::all_of(points.begin(), points.end(), [&](POINT p) { return GetPixel(dc, p.x, p.y) == colour; });
-    ReleaseDC(window, dc);
-    return all;
-}
-
 // Paints over the whole client area (its DC is clipped to it), invalidating nothing.
 static void Scribble(HWND window, COLORREF colour) {
     HDC dc = GetDC(window);

@@ -3,14 +3,17 @@
 #include <commctrl.h>
 #include <dlgs.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <utility>
 
 #include "app/settings_store.h"
 #include "model/bitmap_image.h"
+#include "model/color_table.h"
 
 std::vector<DialogAnswer> E2eDriver::answers;
+std::vector<EditorStep> E2eDriver::editorSteps;
 
 namespace {
 
@@ -19,7 +22,7 @@ namespace {
 // of its own closed still waits, and is cancelled unless an answer takes it.
 LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam) {
     HWND dialog = reinterpret_cast<HWND>(wParam);
-    if (code == HCBT_ACTIVATE && GetClassLongPtrA(dialog, GCW_ATOM) == 32770) {
+    if (code == HCBT_ACTIVATE && GetClassLongPtrA(dialog, GCW_ATOM) == 32770 && GetMenu(dialog) == nullptr) {
         if (!E2eDriver::answers.empty() && E2eDriver::answers.front()(dialog)) {
             E2eDriver::answers.erase(E2eDriver::answers.begin());
         } else {
@@ -31,6 +34,31 @@ LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam) {
 
 // For the whole run, on its one thread.
 const HHOOK gHook = SetWindowsHookExA(WH_CBT, CbtHook, nullptr, GetCurrentThreadId());
+
+// A timer's work: the next step, when the editor is up (the one dialog with a menu) and no box or
+// dialog of its own is, and no step is running already.
+void CALLBACK RunNextEditorStep(HWND, UINT, UINT_PTR, DWORD) {
+    static bool running = false;
+    HWND editor = nullptr;
+    bool busy = running;
+    for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, "#32770", nullptr)) != nullptr;) {
+        if (GetWindowThreadProcessId(w, nullptr) == GetCurrentThreadId()) {
+            GetMenu(w) != nullptr ? void(editor = w) : void(busy = busy || IsWindowVisible(w));
+        }
+    }
+    if (busy || editor == nullptr) {
+        return;
+    }
+    if (E2eDriver::editorSteps.empty()) {
+        DestroyWindow(editor);
+        return;
+    }
+    EditorStep step = std::move(E2eDriver::editorSteps.front());
+    E2eDriver::editorSteps.erase(E2eDriver::editorSteps.begin());
+    running = true;
+    step(editor);
+    running = false;
+}
 
 }  // namespace
 
@@ -74,11 +102,27 @@ void E2eDriver::Drain() {
 }
 
 void E2eDriver::Key(int key, bool control) {
+    PostKey(window_, key, control);
+    Drain();
+}
+
+size_t E2eDriver::WithEditor(std::vector<EditorStep> steps) {
+    editorSteps = std::move(steps);
+    UINT_PTR timer = SetTimer(nullptr, 0, 5, RunNextEditorStep);
+    SendMessageA(window_, WM_COMMAND, ID_VIEW_EDIT_COLOR_TABLE, 0);
+    KillTimer(nullptr, timer);
+    // A main window closed meanwhile leaves the quit message for the test to see.
+    if (IsWindow(window_)) {
+        Drain();
+    }
+    return std::exchange(editorSteps, {}).size();
+}
+
+void PostKey(HWND window, int key, bool control) {
     BYTE keys[256] = {};
     keys[VK_CONTROL] = control ? 0x80 : 0;  // up again at the next key
     SetKeyboardState(keys);
-    PostMessageA(window_, WM_KEYDOWN, static_cast<WPARAM>(key), 0);
-    Drain();
+    PostMessageA(window, WM_KEYDOWN, static_cast<WPARAM>(key), 0);
 }
 
 DialogAnswer Reply(int control, int button, const std::string& text) {
@@ -100,6 +144,20 @@ DialogAnswer ChooseFile(const std::string& path) {
 std::string WindowText(HWND window) {
     std::vector<char> text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1);
     return std::string(text.data(), GetWindowTextA(window, text.data(), static_cast<int>(text.size())));
+}
+
+int Shows(HWND window, std::initializer_list<POINT> points, COLORREF colour) {
+    HDC dc = GetDC(window);
+    int all = std::all_of(points.begin(), points.end(), [&](POINT p) { return GetPixel(dc, p.x, p.y) == colour; });
+    ReleaseDC(window, dc);
+    return all;
+}
+
+std::vector<int32_t> StoredIntegers(const char* name, DWORD type) {
+    int32_t values[16];
+    DWORD size = sizeof(values);
+    LSTATUS status = RegGetValueA(HKEY_LOCAL_MACHINE, kSettingsKey, name, type, nullptr, values, &size);
+    return std::vector<int32_t>(values, values + (status == ERROR_SUCCESS ? size / 4 : 0));
 }
 
 std::string TempPath(const char* name) {
@@ -129,4 +187,30 @@ int WriteImage(const std::string& path, int width, int height, const std::functi
             static_cast<uint8_t>(colour(i / 3 % width, y) >> (16 - i % 3 * 8));
     }
     return bits != nullptr && image.Save(path.c_str(), 1);
+}
+
+int WritePaletteImage(const std::string& path,
+                      int width,
+                      int height,
+                      uint32_t entries,
+                      const std::function<uint32_t(int, int)>& index,
+                      const std::function<COLORREF(uint32_t)>& colour) {
+    BitmapImage image;
+    ColorTable table;
+    uint32_t bits = entries == 16 ? 4 : 8;
+    if (!image.Create(nullptr, width, height, bits, entries) || !image.GetColorTable(table)) {
+        return 0;
+    }
+    auto* pixels = const_cast<uint8_t*>(image.GetBits());
+    for (int y = 0; y < height; ++y) {
+        uint8_t* line = pixels + (height - 1 - y) * image.GetBytesPerLine();  // rows bottom up
+        for (int x = 0; x < width; ++x) {
+            uint32_t i = index(x, y);
+            bits == 8 ? void(line[x] = static_cast<uint8_t>(i)) : void(line[x / 2] |= i << (x % 2 ? 0 : 4));
+        }
+    }
+    for (uint32_t i = 0; i < entries; ++i) {
+        table.SetColor(i, GetRValue(colour(i)), GetGValue(colour(i)), GetBValue(colour(i)));
+    }
+    return image.SetColorTable(0, table) && image.Save(path.c_str(), 1);
 }

@@ -15,6 +15,8 @@
 
 // A scripted answer: 1 when it took the dialog (and ended it), 0 to leave it to the next.
 using DialogAnswer = std::function<int(HWND dialog)>;
+// Work done in the colour-table editor, given its window.
+using EditorStep = std::function<void(HWND editor)>;
 
 class E2eDriver {
   public:
@@ -25,8 +27,14 @@ class E2eDriver {
     void Command(int command);  // sent, then the queue drained
     void Drain();               // as the program's loop does, accelerators included
     void Key(int key, bool control = false);
-    // Used in order of arrival; a dialog that none takes is cancelled.
+    // Opens the colour-table editor and runs each step from the editor's own loop, once that
+    // loop is idle with no box or dialog up; a window still open after the last step is closed
+    // unasked. Returns the number of steps that never ran because the editor closed first.
+    size_t WithEditor(std::vector<EditorStep> steps);
+    // Used in order of arrival; a dialog that none takes is cancelled. The editor is no dialog
+    // of theirs.
     static std::vector<DialogAnswer> answers;
+    static std::vector<EditorStep> editorSteps;
 
   private:
     HWND window_ = nullptr;
@@ -37,8 +45,23 @@ class E2eDriver {
 constexpr int kMessageBoxText = 0xFFFF;
 DialogAnswer Reply(int control, int button, const std::string& text = "");
 DialogAnswer ChooseFile(const std::string& path);
+// Posts a key to window as typed, with Control held or not; the loop that reads it translates it.
+void PostKey(HWND window, int key, bool control = false);
 std::string WindowText(HWND window);
+// 1 when every point of the window's client area shows the colour.
+int Shows(HWND window, std::initializer_list<POINT> points, COLORREF colour);
+
+constexpr char kSettingsKey[] = "Software\\Velmarin\\Korvane";
+// A stored setting as 32-bit integers; none when it is missing or not of the type asked for.
+std::vector<int32_t> StoredIntegers(const char* name, DWORD type = RRF_RT_ANY);
 
 std::vector<uint8_t> ReadFileBytes(const std::string& path);
 int WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 int WriteImage(const std::string& path, int width, int height, const std::function<COLORREF(int, int)>& colour);
+// An image of 16 or 256 entries: pixel (x, y) has the index given, entry i the colour.
+int WritePaletteImage(const std::string& path,
+                      int width,
+                      int height,
+                      uint32_t entries,
+                      const std::function<uint32_t(int, int)>& index,
+                      const std::function<COLORREF(uint32_t)>& colour);

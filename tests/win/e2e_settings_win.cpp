@@ -5,16 +5,6 @@
 
 #include "tests/win/e2e_driver_win.h"
 
-constexpr char kKey[] = "Software\\Velmarin\\Korvane";
-
-// A value under the key as 32-bit integers; none when it is missing or not of the type asked for.
-static std::vector<int32_t> StoredIntegers(const char* name, DWORD type = RRF_RT_ANY) {
-    int32_t values[16];
-    DWORD size = sizeof(values);
-    LSTATUS status = RegGetValueA(HKEY_LOCAL_MACHINE, kKey, name, type, nullptr, values, &size);
-    return std::vector<int32_t>(values, values + (status == ERROR_SUCCESS ? size / 4 : 0));
-}
-
 WIN_TEST(E2eSettingsInTheRegistry) {
     RECT area, r, shown;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
@@ -24,7 +14,7 @@ WIN_TEST(E2eSettingsInTheRegistry) {
                                   {-5000, 100, 5000, 600}};
     E2eDriver driver;
     for (const auto& stored : kPlaced) {
-        RegSetKeyValueA(HKEY_LOCAL_MACHINE, kKey, "WindowInfo", REG_BINARY, stored, 16);
+        RegSetKeyValueA(HKEY_LOCAL_MACHINE, kSettingsKey, "WindowInfo", REG_BINARY, stored, 16);
         GetWindowRect(driver.Start(true), &r);
         RECT caption = {r.left, r.top, r.right, r.top + GetSystemMetrics(SM_CYCAPTION)};
         CHECK(IntersectRect(&shown, &caption, &area) && EqualRect(&shown, &caption));
@@ -39,8 +29,8 @@ WIN_TEST(E2eSettingsInTheRegistry) {
     }
     driver.Finish();
     const BYTE seven[4] = {7};
-    RegSetKeyValueA(HKEY_LOCAL_MACHINE, kKey, "BgColor", REG_BINARY, seven, 2);
-    RegSetKeyValueA(HKEY_LOCAL_MACHINE, kKey, "TextOption", REG_BINARY, seven, 4);
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, kSettingsKey, "BgColor", REG_BINARY, seven, 2);
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, kSettingsKey, "TextOption", REG_BINARY, seven, 4);
 
     // The real korvane.exe, from build/<dir>/app/ beside this one, reads them: it opens where
     // they say. At exit it writes each value again under its name and type, every option as 0

@@ -1,0 +1,153 @@
+#include "palette_editor/editor_window_win.h"
+
+#include <commctrl.h>
+
+#include "palette_editor/gdi_target_win.h"
+#include "resources/resource.h"
+
+namespace {
+
+constexpr int kTrackbars[kChannelCount] = {IDC_TRACK_RED, IDC_TRACK_GREEN, IDC_TRACK_BLUE};
+constexpr int kEdits[kChannelCount] = {IDC_EDIT_RED, IDC_EDIT_GREEN, IDC_EDIT_BLUE};
+// In the order the layout gives their places.
+constexpr int kLaidOut[kEditorControlCount] = {IDC_TRACK_RED,  IDC_TRACK_GREEN,  IDC_TRACK_BLUE,
+                                               IDC_EDIT_RED,   IDC_EDIT_GREEN,   IDC_EDIT_BLUE,
+                                               IDC_INVERT_RED, IDC_INVERT_GREEN, IDC_INVERT_BLUE};
+constexpr WPARAM kTrackbarPage = 5;
+
+class Win32EditorWindow : public EditorWindow {
+  public:
+    explicit Win32EditorWindow(ColorTableEditor& editor) : editor_(editor) {}
+
+    ColorTableEditor& Editor() { return editor_; }
+    void Attach(HWND dialog) { dialog_ = dialog; }
+
+    void ApplyLayout(const EditorLayout& layout) override {
+        SetWindowPos(dialog_, nullptr, 0, 0, layout.windowWidth, layout.windowHeight, SWP_NOMOVE | SWP_NOZORDER);
+        for (int i = 0; i < kEditorControlCount; ++i) {
+            const GridRect& r = layout.controls[i];
+            SetWindowPos(GetDlgItem(dialog_, kLaidOut[i]), nullptr, r.x, r.y, r.width, r.height, SWP_NOZORDER);
+        }
+        for (int id : kTrackbars) {
+            SendDlgItemMessageA(dialog_, id, TBM_SETRANGE, FALSE, MAKELPARAM(0, 255));
+            SendDlgItemMessageA(dialog_, id, TBM_SETPAGESIZE, 0, kTrackbarPage);
+        }
+    }
+    void SetTrackbar(int channel, uint32_t value) override {
+        SendDlgItemMessageA(dialog_, kTrackbars[channel], TBM_SETPOS, TRUE, static_cast<LPARAM>(value));
+    }
+    uint32_t GetTrackbar(int channel) override {
+        LRESULT position = SendDlgItemMessageA(dialog_, kTrackbars[channel], TBM_GETPOS, 0, 0);
+        return position < 0 ? 0 : static_cast<uint32_t>(position);
+    }
+    void SetEdit(int channel, uint32_t value) override { SetDlgItemInt(dialog_, kEdits[channel], value, FALSE); }
+    uint32_t ReadEdit(int channel) override { return GetDlgItemInt(dialog_, kEdits[channel], nullptr, FALSE); }
+    void SetTitle(const char* title) override { SetWindowTextA(dialog_, title); }
+    void DrawNow(const std::function<void(DrawingTarget&)>& draw) override {
+        HDC dc = GetDC(dialog_);
+        if (dc != nullptr) {
+            GdiTarget target(dc);
+            draw(target);
+            ReleaseDC(dialog_, dc);
+        }
+    }
+    void Repaint() override {
+        InvalidateRect(dialog_, nullptr, TRUE);
+        UpdateWindow(dialog_);
+    }
+    OwnerWindow Owner() override { return reinterpret_cast<OwnerWindow>(dialog_); }
+    void Destroy() override { DestroyWindow(dialog_); }
+
+  private:
+    ColorTableEditor& editor_;
+    HWND dialog_ = nullptr;
+};
+
+int ChannelOfEdit(int id) {
+    for (int c = 0; c < kChannelCount; ++c) {
+        if (kEdits[c] == id) {
+            return c;
+        }
+    }
+    return -1;
+}
+
+// TRUE for WM_INITDIALOG only, so the dialog manager's own handling always follows.
+INT_PTR CALLBACK EditorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        auto* window = reinterpret_cast<Win32EditorWindow*>(lParam);
+        SetWindowLongPtrA(dialog, GWLP_USERDATA, lParam);
+        window->Attach(dialog);
+        window->Editor().OnInit(*window);
+        return TRUE;
+    }
+    auto* window = reinterpret_cast<Win32EditorWindow*>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
+    if (window == nullptr) {
+        return FALSE;
+    }
+    ColorTableEditor& editor = window->Editor();
+    switch (message) {
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(dialog, &ps);
+            GdiTarget target(dc);
+            editor.OnPaint(target);
+            EndPaint(dialog, &ps);
+            break;
+        }
+        case WM_LBUTTONDOWN:
+            editor.OnButtonDown(static_cast<int16_t>(LOWORD(lParam)), static_cast<int16_t>(HIWORD(lParam)));
+            break;
+        case WM_HSCROLL:
+            editor.OnTrackbarScrolled();
+            break;
+        case WM_COMMAND:
+            if (HIWORD(wParam) == EN_CHANGE && ChannelOfEdit(LOWORD(wParam)) >= 0) {
+                editor.OnEditChanged(ChannelOfEdit(LOWORD(wParam)));
+            }
+            editor.OnCommand(LOWORD(wParam));
+            break;
+        case WM_DESTROY:
+            // Nothing may reach the editor through a window that is going.
+            SetWindowLongPtrA(dialog, GWLP_USERDATA, 0);
+            editor.OnDestroyed();
+            PostQuitMessage(0);
+            break;
+        default:
+            break;
+    }
+    return FALSE;
+}
+
+}  // namespace
+
+void RunEditorWindow(ColorTableEditor& editor, HINSTANCE instance, HWND owner) {
+    // The dialog's trackbars need their class registered before it is made.
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    Win32EditorWindow window(editor);
+    HWND dialog = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_COLOR_TABLE), owner, EditorDialogProc,
+                                     reinterpret_cast<LPARAM>(&window));
+    if (dialog == nullptr) {
+        editor.OnDestroyed();
+        return;
+    }
+    ShowWindow(dialog, SW_SHOW);
+    HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_EDITOR_ACCEL));
+    MSG msg;
+    BOOL got;
+    while ((got = GetMessageA(&msg, nullptr, 0, 0)) != 0 && got != -1) {
+        if (!TranslateAcceleratorA(dialog, accelerators, &msg) && !IsDialogMessageA(dialog, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+    // Ended while the window lives, by a queue that cannot be read or a quit message not its
+    // own: the window goes without a word and the program is told to end.
+    if (IsWindow(dialog)) {
+        SetWindowLongPtrA(dialog, GWLP_USERDATA, 0);
+        DestroyWindow(dialog);
+        editor.OnDestroyed();
+        PostQuitMessage(0);
+    }
+}

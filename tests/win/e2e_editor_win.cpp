@@ -1,0 +1,148 @@
+// The colour-table editor and the options on the real windows: its nested loop with its own
+// keys, its controls, its questions and files, and the image and file its Apply changes.
+#include "tests/win/e2e_driver_win.h"
+
+#include <commctrl.h>
+
+#include "app/settings_store.h"
+
+static COLORREF Sixteen(uint32_t i) {
+    return RGB(i * 16, 255 - i * 16, 100);
+}
+
+static COLORREF Wide(uint32_t i) {
+    return RGB(i, 0, 255 - i);
+}
+
+// Takes a box after noting its text.
+static DialogAnswer Note(std::string* text, int button) {
+    return [=](HWND box) {
+        return *text = WindowText(GetDlgItem(box, kMessageBoxText)), PostMessageA(box, WM_COMMAND, button, 0);
+    };
+}
+
+static std::string EditText(HWND editor, int id) {
+    return WindowText(GetDlgItem(editor, id));
+}
+
+// Cell c of the first row: its swatch's first pixel with the grid as stored at first.
+static POINT Swatch(int c) {
+    return {13 + 17 * c, 13};
+}
+
+WIN_TEST(E2eColorTableEditor) {
+    std::string sixteen = WritePaletteImage("sixteen.bmp", 16, Sixteen),
+                wide = WritePaletteImage("wide.bmp", 256, Wide), rgb = TempPath("rgb.bmp"),
+                saved = TempPath("edited.bmp"), shown;
+    CHECK(WriteImage(rgb, 2, 2, [](int, int) { return RGB(1, 2, 3); }));
+    E2eDriver driver;
+    HWND main = driver.Start();
+    driver.answers = {ChooseFile(sixteen)};
+    driver.Command(ID_FILE_OPEN);
+    driver.Command(ID_VIEW_IMAGE);
+    RECT r;
+    // Cell 1 chosen, changed through each control, the table loaded, reverted and applied from
+    // the main window's own keys, which the editor takes while it is open; Enter applies again
+    // and closes.
+    size_t unrun = driver.WithEditor({
+        [&](HWND e) {
+            CHECK(WindowText(e) == "カラーテーブル一覧" && EditText(e, IDC_EDIT_GREEN) == "255");
+            CHECK(GetWindowRect(e, &r) && r.right - r.left == 299 && r.bottom - r.top == 417);
+            CHECK(Shows(e, {Swatch(15)}, Sixteen(15)) && !Shows(e, {{13, 13 + 17}}, Sixteen(0)));
+            PostMessageA(e, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(Swatch(1).x, Swatch(1).y));
+        },
+        [&](HWND e) {
+            CHECK(EditText(e, IDC_EDIT_RED) == "16" && WindowText(e) == "カラーテーブル一覧");
+            SetDlgItemTextA(e, IDC_EDIT_RED, "300");
+            CHECK(SendDlgItemMessageA(e, IDC_TRACK_RED, TBM_GETPOS, 0, 0) == 255 &&
+                  WindowText(e) == "カラーテーブル一覧 *");
+            SetFocus(GetDlgItem(e, IDC_TRACK_GREEN));
+            PostKey(GetDlgItem(e, IDC_TRACK_GREEN), VK_LEFT);
+        },
+        [&](HWND e) {
+            SendDlgItemMessageA(e, IDC_INVERT_BLUE, BM_CLICK, 0, 0);
+            CHECK(EditText(e, IDC_EDIT_GREEN) + EditText(e, IDC_EDIT_BLUE) == "238155");
+            SendMessageA(e, WM_COMMAND, ID_OP_SWAP_RG, 0);
+            CHECK(Shows(e, {Swatch(1)}, RGB(238, 255, 155)) && Shows(e, {Swatch(0)}, RGB(255, 0, 100)));
+            driver.answers = {ChooseFile(rgb), Note(&shown, IDOK)};
+            PostKey(main, 'O', true);
+        },
+        [&](HWND e) {
+            CHECK(shown == "ｴﾝﾄﾘ数が少ないです." && Shows(e, {Swatch(1)}, RGB(238, 255, 155)));
+            driver.answers = {ChooseFile(wide), Reply(kMessageBoxText, IDNO), Reply(kMessageBoxText, IDYES)};
+            for (int command : {ID_PALETTE_LOAD, ID_PALETTE_REVERT}) {
+                SendMessageA(e, WM_COMMAND, command, 0);
+                CHECK(Shows(e, {Swatch(1)}, Wide(1)) && Shows(e, {Swatch(15)}, Wide(15)));
+            }
+            SendMessageA(e, WM_COMMAND, ID_PALETTE_REVERT, 0);
+            CHECK(driver.answers.empty() && Shows(e, {Swatch(1)}, Sixteen(1)));
+            SetDlgItemTextA(e, IDC_EDIT_RED, "7");
+            PostKey(main, VK_F5);
+        },
+        [&](HWND e) {
+            CHECK(Shows(main, {{1, 0}, {1, 15}}, RGB(7, 239, 100)) && Shows(main, {{2, 0}}, Sixteen(2)));
+            CHECK(WindowText(main) == "Korvane - [sixteen.bmp *]" && WindowText(e) == "カラーテーブル一覧");
+            SetDlgItemTextA(e, IDC_EDIT_BLUE, "1");
+            PostKey(GetDlgItem(e, IDC_EDIT_BLUE), VK_RETURN);
+        },
+        [&](HWND) { CHECK(!"still open after Enter"); },
+    });
+    CHECK(unrun == 1 && Shows(main, {{1, 0}}, RGB(7, 239, 1)));
+    driver.answers = {ChooseFile(saved)};
+    driver.Command(ID_FILE_SAVE_AS);
+    std::vector<uint8_t> before = ReadFileBytes(sixteen), after = ReadFileBytes(saved);
+    CHECK(after.size() == before.size() && after[58] == 1 && after[59] == 239 && after[60] == 7 &&
+          std::equal(after.begin() + 118, after.end(), before.begin() + 118));
+
+    // Esc with changes asks: Cancel stays open and marked, No drops them, Yes applies them.
+    for (int answer : {IDCANCEL, IDNO, IDYES}) {
+        unrun = driver.WithEditor({
+            [&](HWND e) {
+                SetDlgItemTextA(e, IDC_EDIT_RED, std::to_string(200 + answer).c_str());
+                driver.answers = {Reply(kMessageBoxText, answer)};
+                PostKey(GetDlgItem(e, IDC_EDIT_RED), VK_ESCAPE);
+            },
+            [&](HWND e) { CHECK(driver.answers.empty() && WindowText(e) == "カラーテーブル一覧 *"); },
+        });
+        CHECK(unrun == (answer == IDCANCEL ? 0u : 1u) &&
+              Shows(main, {{0, 0}}, answer == IDYES ? RGB(206, 255, 100) : Sixteen(0)));
+    }
+
+    // The main window's menus work while it is open; another file opened closes it unapplied.
+    unrun = driver.WithEditor({[&](HWND e) {
+                                   SetDlgItemTextA(e, IDC_EDIT_RED, "50");
+                                   driver.answers = {Reply(kMessageBoxText, IDNO), ChooseFile(wide)};
+                                   PostMessageA(main, WM_COMMAND, ID_FILE_OPEN, 0);
+                               },
+                               [&](HWND) { CHECK(!"still open after another file"); }});
+    CHECK(unrun == 1 && WindowText(main) == "Korvane - [wide.bmp]");
+    CHECK(Shows(main, {{0, 0}}, Wide(0)) && Shows(main, {{15, 15}}, Wide(255)));
+
+    // Options: each value stored as it passes, the first out of range named with its bounds;
+    // the editor opened next is laid out anew, and the values are stored at exit.
+    std::vector<std::pair<int, const char*>> typed = {{IDC_OPT_ENTRY_WIDTH, "20"}, {IDC_OPT_COLUMNS, "40"}};
+    auto fill = [&](HWND dialog) {
+        for (const auto& [id, text] : typed) {
+            SetDlgItemTextA(dialog, id, text);
+        }
+        return PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    };
+    driver.answers = {fill, Note(&shown, IDOK)};
+    driver.Command(ID_VIEW_OPTIONS);
+    const ColorGridSettings& grid = TheShell().settings.colorGrid;
+    CHECK(shown == "5から30までの整数を指定してください." && grid.entryWidth == 20 && grid.columns == 16);
+    typed = {{IDC_OPT_COLUMNS, "8"}, {IDC_OPT_ROWS, ""}};
+    driver.answers = {fill};
+    driver.Key(VK_F4);
+    CHECK(driver.answers.empty() && grid.columns == 8 && grid.rows == 0);
+    // Closing the main window ends the program from inside the editor's loop.
+    unrun = driver.WithEditor({[&](HWND e) {
+        CHECK(GetWindowRect(e, &r) && r.right - r.left == 227 && r.bottom - r.top == 689);
+        PostMessageA(main, WM_CLOSE, 0, 0);
+    }});
+    MSG quit;
+    CHECK(unrun == 0 && MainWindow() == nullptr && PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+    driver.Finish();
+    CHECK(StoredIntegers("DrawColorTable", RRF_RT_REG_BINARY) == (std::vector<int32_t>{10, 1, 2, 20, 12, 8, 0}));
+    deleteSettings();
+}
