@@ -114,7 +114,8 @@ double Open(const std::string& path) {
     return Milliseconds(start, Clock::now());
 }
 
-void Report(const std::string& path, const char* label) {
+// target: the re-apply ratio to reach, far below 1 where the colour table changes in place.
+void Report(const std::string& path, const char* label, double target) {
     std::vector<double> reads, opens, reapplies, copies;
     for (int i = 0; i < kRounds; ++i) {
         reads.push_back(PlainRead(path));
@@ -139,7 +140,7 @@ void Report(const std::string& path, const char* label) {
         image.MakeSurface(nullptr);
         reapplies.push_back(Milliseconds(start, Clock::now()));
 
-        // The same number of bytes copied into a fresh block, as the re-made surface is.
+        // The same number of bytes copied into a fresh block, as a new surface would be filled.
         start = Clock::now();
         char* fresh = static_cast<char*>(std::malloc(imageBytes));
         gCopy(fresh, image.GetBits(), imageBytes);
@@ -156,8 +157,8 @@ void Report(const std::string& path, const char* label) {
     } else {
         std::printf("  peak       (unknown: /proc/self/clear_refs not writable)\n");
     }
-    std::printf("  re-apply   %8.2f ms   memcpy  %8.2f ms   ratio %.3f   (target <= 1.5)\n", reapply, copy,
-                reapply / copy);
+    std::printf("  re-apply   %8.2f ms   memcpy  %8.2f ms   ratio %.3f   (target <= %.2f)\n", reapply, copy,
+                reapply / copy, target);
 }
 
 }  // namespace
@@ -174,8 +175,8 @@ int main(int argc, char** argv) {
     std::string eight = MakeFile(folder, 8000, 8000, 8);
     std::string full = MakeFile(folder, 6000, 6000, 24);
     std::printf("median of %d rounds, files in %s\n", kRounds, folder.c_str());
-    Report(eight, "8-bit 8000x8000");
-    Report(full, "24-bit 6000x6000");
+    Report(eight, "8-bit 8000x8000", 0.05);
+    Report(full, "24-bit 6000x6000, a new surface", 1.5);
     if (argc <= 1) {
         std::remove(eight.c_str());
         std::remove(full.c_str());

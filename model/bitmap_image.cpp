@@ -202,6 +202,11 @@ int BitmapImage::MakeSurface(DeviceContext dc) {
     if (info_ == nullptr) {
         return 0;
     }
+    // Only the colours change after SetColorTable: an indexed surface takes them in place, with
+    // no pixel copied. Any other surface is made again.
+    if (surface_ != nullptr && SetSurfaceColorTable(surface_, info_ + kInfoHeaderSize, colorCount_)) {
+        return 1;
+    }
     uint8_t* newBits = nullptr;
     Surface* fresh = CreateSurface(dc, info_, kInfoHeaderSize + 4 * colorCount_, &newBits);
     if (fresh == nullptr || newBits == nullptr) {

@@ -45,6 +45,8 @@ class BitmapImage {
     int Load(DeviceContext dc, const char* path);
     int Read(DeviceContext dc, ByteSource& file);
     int Save(const char* path, int overwrite) const;
+    // Brings the info block's colours to the surface: in place for an indexed one, otherwise by
+    // making a new surface and copying the pixels over. On failure the old surface stays.
     int MakeSurface(DeviceContext dc);
 
     void Draw(DeviceContext dc, int x, int y) const;

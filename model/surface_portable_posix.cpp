@@ -1,5 +1,5 @@
 // The memory surface used where GDI is not available: pixel memory in the file's layout,
-// the colour table copied at creation, and an unscaled copy onto an RgbCanvas.
+// its own copy of the colour table, and an unscaled copy onto an RgbCanvas.
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -30,13 +30,22 @@ class Surface {
     uint32_t bitCount = 0;
     uint32_t stride = 0;
     uint32_t colorCount = 0;
-    uint32_t colors[256] = {};  // 0x00RRGGBB, fixed at creation
+    uint32_t colors[256] = {};  // 0x00RRGGBB
     uint8_t* bits = nullptr;
 
     ~Surface() { std::free(bits); }
 
     uint32_t PixelAt(int32_t x, uint32_t y) const;
+    void TakeColors(const uint8_t* quads, uint32_t count);
 };
+
+// At most 256 entries are kept, whatever the bit count: no index can reach beyond them.
+void Surface::TakeColors(const uint8_t* quads, uint32_t count) {
+    colorCount = count < 256 ? count : 256;
+    for (uint32_t i = 0; i < colorCount; ++i, quads += 4) {
+        colors[i] = (static_cast<uint32_t>(quads[2]) << 16) | (static_cast<uint32_t>(quads[1]) << 8) | quads[0];
+    }
+}
 
 uint32_t Surface::PixelAt(int32_t x, uint32_t y) const {
     uint32_t row = topDown ? y : height - 1 - y;
@@ -100,15 +109,18 @@ Surface* CreateSurface(DeviceContext, const uint8_t* info, uint32_t infoSize, ui
     s->bitCount = bitCount;
     s->stride = sizes.bytesPerLine;
     if (bitCount <= 8) {
-        uint32_t available = (infoSize - kInfoHeaderSize) / 4;
-        s->colorCount = available < 256 ? available : 256;
-        const uint8_t* quad = info + kInfoHeaderSize;
-        for (uint32_t i = 0; i < s->colorCount; ++i, quad += 4) {
-            s->colors[i] = (static_cast<uint32_t>(quad[2]) << 16) | (static_cast<uint32_t>(quad[1]) << 8) | quad[0];
-        }
+        s->TakeColors(info + kInfoHeaderSize, (infoSize - kInfoHeaderSize) / 4);
     }
     *bits = s->bits;
     return s;
+}
+
+int SetSurfaceColorTable(Surface* surface, const uint8_t* quads, uint32_t count) {
+    if (surface == nullptr || surface->bitCount > 8) {
+        return 0;
+    }
+    surface->TakeColors(quads, count);
+    return 1;
 }
 
 void DestroySurface(Surface* surface) {

@@ -38,6 +38,31 @@ void DestroySurface(Surface* surface) {
     DeleteObject(SurfaceBitmap(surface));
 }
 
+int SetSurfaceColorTable(Surface* surface, const uint8_t* quads, uint32_t count) {
+    DIBSECTION section;
+    if (GetObject(SurfaceBitmap(surface), sizeof section, &section) != sizeof section || section.dsBm.bmBitsPixel > 8) {
+        return 0;
+    }
+    // No index reaches beyond 2^bits entries, and a DIB section holds no more.
+    UINT limit = 1u << section.dsBm.bmBitsPixel;
+    UINT wanted = count < limit ? count : limit;
+    HDC memory = CreateCompatibleDC(nullptr);
+    if (memory == nullptr) {
+        return 0;
+    }
+    HGDIOBJ previous = SelectObject(memory, SurfaceBitmap(surface));
+    // Reading first leaves a table shorter than asked untouched, so a remade surface takes over.
+    RGBQUAD present[256];
+    const RGBQUAD* table = reinterpret_cast<const RGBQUAD*>(quads);
+    int ok = previous != nullptr && GetDIBColorTable(memory, 0, wanted, present) == wanted &&
+             SetDIBColorTable(memory, 0, wanted, table) == wanted;
+    if (previous != nullptr) {
+        SelectObject(memory, previous);
+    }
+    DeleteDC(memory);
+    return ok;
+}
+
 void CopySurfaceToContext(const Surface* surface,
                           DeviceContext dc,
                           int x,

@@ -92,24 +92,39 @@ TEST(BitmapImageCreate, TakesOnlyTheModesAndEntryCountsAndSavesWithAFileHeaderMa
     }
 }
 
-// Top-down rows, indexes 0-3 above 4-7: a 3 x 1 canvas gets the pixel (1, 1), index 5, then (2, 1).
-TEST(BitmapImageColors, NewColoursReachTheSurfaceOnlyWhenItIsRemade) {
-    BitmapImage image;
-    ASSERT_TRUE(Read(image, MakeBmp(3, -2, 8, 256, 256)));
-    auto drawn = [&image] {
-        RgbCanvas canvas(3, 1, 0xFFFFFF);  // the last pixel lies beyond the image and stays white
-        image.DrawPart(&canvas, -1, -1, 0, 0, INT32_MAX, INT32_MAX);
-        return canvas.Pixel(2, 0) == 0xFFFFFF ? canvas.Pixel(0, 0) : 0xBAD;
+// A new table draws as the same file read with it, once MakeSurface has run: in place for indexed
+// images (their bits stay put, with no room for a new surface), on a new surface for 24 bits,
+// where failing to make one keeps the old. 5 x 2 images on a 6 x 2 white canvas.
+TEST(BitmapImageColors, MakeSurfaceDrawsTheNewTableAsTheFileReadWithItDoes) {
+    auto drawn = [](const BitmapImage& image) {
+        RgbCanvas canvas(6, 2, 0xFFFFFF);
+        image.DrawPart(&canvas, 0, 0, 0, 0, INT32_MAX, INT32_MAX);
+        std::vector<uint32_t> pixels;
+        for (int i = 0; i < 12; ++i) {
+            pixels.push_back(canvas.Pixel(i % 6, i / 6));
+        }
+        return pixels;
     };
-    ColorTable table;
-    ASSERT_TRUE(image.GetColorTable(table) && table.SetColor(5, 1, 2, 3) && image.SetColorTable(0, table));
-    EXPECT_EQ(drawn(), 0x161514u);  // from the quad blue 20, green 21, red 22
-    const Bytes saved = Saved(image);
-    EXPECT_TRUE(image.MakeSurface(nullptr) && Saved(image) == saved && drawn() == 0x010203u);
-    const uint32_t limit = SetMemorySurfaceLimit(3);  // a surface that cannot be made leaves the old one
-    EXPECT_TRUE(!image.MakeSurface(nullptr) && SetMemorySurfaceLimit(limit) == 3 && Saved(image) == saved &&
-                drawn() == 0x010203u);
-    EXPECT_TRUE(!image.SetColorTable(256, table) && image.SetColorTable(255, table));  // from 255 only what fits
+    for (const Bytes& file : {MakeBmp(5, -2, 8, 256), MakeBmp(5, 2, 8, 300, 300), MakeBmp(5, -2, 4, 16),
+                              MakeBmp(5, 2, 4, 3, 3), MakeBmp(5, -2, 1, 2), MakeBmp(5, -2, 24, 3, 3)}) {
+        BitmapImage image, original, fresh;
+        ColorTable table;
+        ASSERT_TRUE(Read(image, file) && Read(original, file) && image.GetColorTable(table));
+        for (uint32_t i = 0; i < table.GetCount(); ++i) {
+            table.SetColor(i, i * 7, 255 - i, i ^ 0x5A);
+        }
+        const uint8_t* bits = image.GetBits();
+        const bool indexed = file[28] <= 8;
+        ASSERT_TRUE(image.SetColorTable(0, table) && drawn(image) == drawn(original) && Read(fresh, Saved(image)));
+        const uint32_t limit = SetMemorySurfaceLimit(3);
+        EXPECT_EQ(image.MakeSurface(nullptr), int{indexed}) << file[28];
+        EXPECT_TRUE(SetMemorySurfaceLimit(limit) == 3 && image.GetBits() == bits);
+        EXPECT_EQ(drawn(image), drawn(indexed ? fresh : original)) << file[28];
+        EXPECT_TRUE(image.MakeSurface(nullptr) && (image.GetBits() == bits) == indexed && Saved(image) == Saved(fresh));
+        EXPECT_EQ(drawn(image), drawn(fresh)) << file[28];
+        const uint32_t last = image.GetColorCount() - 1;  // from the last entry only what fits
+        EXPECT_TRUE(!image.SetColorTable(last + 1, table) && image.SetColorTable(last, table));
+    }
 }
 
 TEST(BitmapImageReferenceFiles, BmpSuiteFilesAreAcceptedOrRefusedAsClassified) {

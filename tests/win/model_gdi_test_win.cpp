@@ -23,15 +23,17 @@ static COLORREF DrawnAt(const BitmapImage& image, int x) {
     return pixel;
 }
 
-// The remade DIB section takes the new colours and keeps the pixels: 1, 2, 0, 0, then the white beyond.
-WIN_TEST(ModelGdiColourTableReachesTheSurfaceOnRemake) {
+// The DIB section takes the new colours in place, its 4 entries of 256 and no more: the same bits,
+// drawn 1, 2, 4 (no entry: black), 0, then the white beyond.
+WIN_TEST(ModelGdiColourTableReachesTheSurfaceInPlace) {
     BitmapImage image;
     ColorTable table;
     CHECK(image.Create(nullptr, 4, 1, 8, 4) && image.GetColorTable(table));
-    std::memcpy(const_cast<uint8_t*>(image.GetBits()), "\1\2", 2);
+    uint8_t* bits = const_cast<uint8_t*>(image.GetBits());
+    std::memcpy(bits, "\1\2\4", 3);
     CHECK(table.SetColor(1, 0x10, 0x20, 0x30) && table.SetColor(2, 0xFF, 0x80, 0) && image.SetColorTable(0, table));
-    CHECK(image.MakeSurface(nullptr) && DrawnAt(image, 0) == RGB(0x10, 0x20, 0x30) &&
-          DrawnAt(image, 1) == RGB(0xFF, 0x80, 0) && DrawnAt(image, 3) == 0 && DrawnAt(image, 4) == 0xFFFFFF);
+    CHECK(image.MakeSurface(nullptr) && image.GetBits() == bits && DrawnAt(image, 0) == RGB(0x10, 0x20, 0x30) &&
+          DrawnAt(image, 1) == RGB(0xFF, 0x80, 0) && DrawnAt(image, 2) == 0 && DrawnAt(image, 4) == 0xFFFFFF);
 }
 
 WIN_TEST(ModelGdiBmpSuiteAsClassified) {
