@@ -30,19 +30,37 @@ GridRect CellCursorRect(const ColorGridSettings& grid, int32_t column, int32_t r
 GridRect CellSwatchRect(const ColorGridSettings& grid, int32_t column, int32_t row);
 // 1 with the cell under the point (a mouse press's signed 16-bit client coordinates) when
 // there is one that holds an entry; the cursor bands belong to no cell.
-int HitTestCell(const ColorGridSettings& grid, uint32_t entryCount, int32_t x, int32_t y, int32_t* column, int32_t* row);
+int HitTestCell(const ColorGridSettings& grid,
+                uint32_t entryCount,
+                int32_t x,
+                int32_t y,
+                int32_t* column,
+                int32_t* row);
 
 void FillBox(DrawingTarget& target, int32_t x, int32_t y, int32_t width, int32_t height, uint32_t color);
-// thickness nested one-pixel frames, each one pixel further in; none for 0 or less.
-void FrameBox(DrawingTarget& target, int32_t x, int32_t y, int32_t width, int32_t height, int32_t thickness,
+// thickness nested one-pixel frames, each one pixel further in; none for 0 or less. Frames that
+// cannot show are left out, and past 1024 frames the band goes in as fills of its four sides.
+void FrameBox(DrawingTarget& target,
+              int32_t x,
+              int32_t y,
+              int32_t width,
+              int32_t height,
+              int32_t thickness,
               uint32_t color);
 void DrawEntry(DrawingTarget& target, const ColorGridSettings& grid, int32_t column, int32_t row, uint32_t color);
 void DrawCursor(DrawingTarget& target, const ColorGridSettings& grid, int32_t column, int32_t row, uint32_t color);
 // Every entry's swatch in its palette-relative colour, then the cursor on the selected cell
 // when that cell exists. Gaps, bands and empty cells keep the background.
-void PaintGrid(DrawingTarget& target, const ColorGridSettings& grid, const ColorTable& table, int32_t selectedColumn,
+void PaintGrid(DrawingTarget& target,
+               const ColorGridSettings& grid,
+               const ColorTable& table,
+               int32_t selectedColumn,
                int32_t selectedRow);
 // Erases the cursor at the selection, records the new one, draws it: in that order, so a band
 // shared with the old cell ends up black.
-void MoveCursor(DrawingTarget& target, const ColorGridSettings& grid, int32_t* selectedColumn, int32_t* selectedRow,
-                int32_t column, int32_t row);
+void MoveCursor(DrawingTarget& target,
+                const ColorGridSettings& grid,
+                int32_t* selectedColumn,
+                int32_t* selectedRow,
+                int32_t column,
+                int32_t row);
