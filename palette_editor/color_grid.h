@@ -38,7 +38,8 @@ int HitTestCell(const ColorGridSettings& grid,
                 int32_t* row);
 
 void FillBox(DrawingTarget& target, int32_t x, int32_t y, int32_t width, int32_t height, uint32_t color);
-// thickness nested one-pixel frames, each one pixel further in; none for 0 or less.
+// thickness nested one-pixel frames, each one pixel further in; none for 0 or less. Frames that
+// cannot show are left out, and past 1024 frames the band goes in as fills of its four sides.
 void FrameBox(DrawingTarget& target,
               int32_t x,
               int32_t y,
