@@ -17,27 +17,12 @@
 #include "app/document_commands.h"
 #include "app/main_window.h"
 #include "app/shell.h"
+#include "palette_editor/canvas_target.h"
 #include "resources/menu_positions.h"
 #include "resources/resource.h"
 
-// Drawing as text: "F" fills and "R" frames, each "x,y,w,h=colour" in hex and a space.
-class RecordingTarget : public DrawingTarget {
-  public:
-    void Fill(const GridRect& r, uint32_t color) override { Record('F', r, color); }
-    void Frame(const GridRect& r, uint32_t color) override { Record('R', r, color); }
-    int32_t VisibleBottom() const override { return INT32_MAX; }
-    std::string drawn;
-
-  private:
-    void Record(char kind, const GridRect& r, uint32_t color) {
-        char line[80];
-        std::snprintf(line, sizeof line, "%c%d,%d,%d,%d=%x ", kind, r.x, r.y, r.width, r.height, color);
-        drawn += line;
-    }
-};
-
 // The editor's window: controls as values, an edit's change reported at once as on Windows,
-// drawing recorded. Type and Drag are the user's own changes.
+// drawing on a canvas. Type and Drag are the user's own changes.
 class FakeEditorWindow : public EditorWindow {
   public:
     explicit FakeEditorWindow(ColorTableEditor& e) : editor(e) {}
@@ -53,7 +38,7 @@ class FakeEditorWindow : public EditorWindow {
     void SetTitle(const char* text) override { title = text; }
     void DrawNow(const std::function<void(DrawingTarget&)>& draw) override { draw(target); }
     void Repaint() override {
-        target.drawn += "| ";
+        canvas = RgbCanvas(320, 440);
         editor.OnPaint(target);
     }
     OwnerWindow Owner() override { return kOwner; }
@@ -86,7 +71,8 @@ class FakeEditorWindow : public EditorWindow {
     uint32_t trackbars[kChannelCount] = {};
     std::string edits[kChannelCount];
     std::string title;
-    RecordingTarget target;
+    RgbCanvas canvas{320, 440};
+    CanvasTarget target{canvas};
     int destroyed = 0;
 };
 

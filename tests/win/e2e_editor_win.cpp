@@ -31,9 +31,13 @@ static POINT Swatch(int c) {
 }
 
 WIN_TEST(E2eColorTableEditor) {
-    std::string sixteen = WritePaletteImage("sixteen.bmp", 16, Sixteen),
-                wide = WritePaletteImage("wide.bmp", 256, Wide), rgb = TempPath("rgb.bmp"),
+    // Pixel (x, y) has index x of 16, or y * 16 + x of 256.
+    std::string sixteen = TempPath("sixteen.bmp"), wide = TempPath("wide.bmp"), rgb = TempPath("rgb.bmp"),
                 saved = TempPath("edited.bmp"), shown;
+    CHECK(WritePaletteImage(
+        sixteen, 16, 16, 16, [](int x, int) { return x; }, Sixteen));
+    CHECK(WritePaletteImage(
+        wide, 16, 16, 256, [](int x, int y) { return y * 16 + x; }, Wide));
     CHECK(WriteImage(rgb, 2, 2, [](int, int) { return RGB(1, 2, 3); }));
     E2eDriver driver;
     HWND main = driver.Start();
