@@ -177,40 +177,32 @@ int WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
     return out.good();
 }
 
-int WriteImage(const std::string& path, int width, int height, const std::function<COLORREF(int, int)>& colour) {
-    BitmapImage image;
-    uint8_t* bits = image.Create(nullptr, width, height, 24, 0) ? const_cast<uint8_t*>(image.GetBits()) : nullptr;
-    // Rows bottom up, each pixel blue, green, red.
-    for (int i = 0; bits != nullptr && i < width * height * 3; ++i) {
-        int y = i / 3 / width;
-        bits[(height - 1 - y) * image.GetBytesPerLine() + i % (width * 3)] =
-            static_cast<uint8_t>(colour(i / 3 % width, y) >> (16 - i % 3 * 8));
-    }
-    return bits != nullptr && image.Save(path.c_str(), 1);
-}
-
-int WritePaletteImage(const std::string& path,
-                      int width,
-                      int height,
-                      uint32_t entries,
-                      const std::function<uint32_t(int, int)>& index,
-                      const std::function<COLORREF(uint32_t)>& colour) {
+int WriteImage(const std::string& path,
+               int width,
+               int height,
+               const std::function<COLORREF(int, int)>& pixel,
+               uint32_t entries,
+               const std::function<COLORREF(uint32_t)>& colour) {
     BitmapImage image;
     ColorTable table;
-    uint32_t bits = entries == 16 ? 4 : 8;
-    if (!image.Create(nullptr, width, height, bits, entries) || !image.GetColorTable(table)) {
+    uint32_t bits = entries == 0 ? 24 : entries == 16 ? 4 : 8;
+    if (!image.Create(nullptr, width, height, bits, entries) || (entries != 0 && !image.GetColorTable(table))) {
         return 0;
     }
     auto* pixels = const_cast<uint8_t*>(image.GetBits());
     for (int y = 0; y < height; ++y) {
         uint8_t* line = pixels + (height - 1 - y) * image.GetBytesPerLine();  // rows bottom up
         for (int x = 0; x < width; ++x) {
-            uint32_t i = index(x, y);
-            bits == 8 ? void(line[x] = static_cast<uint8_t>(i)) : void(line[x / 2] |= i << (x % 2 ? 0 : 4));
+            COLORREF p = pixel(x, y);
+            if (bits == 24) {
+                line[3 * x] = GetBValue(p), line[3 * x + 1] = GetGValue(p), line[3 * x + 2] = GetRValue(p);
+            } else {
+                bits == 8 ? void(line[x] = static_cast<uint8_t>(p)) : void(line[x / 2] |= p << (x % 2 ? 0 : 4));
+            }
         }
     }
     for (uint32_t i = 0; i < entries; ++i) {
         table.SetColor(i, GetRValue(colour(i)), GetGValue(colour(i)), GetBValue(colour(i)));
     }
-    return image.SetColorTable(0, table) && image.Save(path.c_str(), 1);
+    return (entries == 0 || image.SetColorTable(0, table)) && image.Save(path.c_str(), 1);
 }

@@ -57,11 +57,11 @@ std::vector<int32_t> StoredIntegers(const char* name, DWORD type = RRF_RT_ANY);
 
 std::vector<uint8_t> ReadFileBytes(const std::string& path);
 int WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes);
-int WriteImage(const std::string& path, int width, int height, const std::function<COLORREF(int, int)>& colour);
-// An image of 16 or 256 entries: pixel (x, y) has the index given, entry i the colour.
-int WritePaletteImage(const std::string& path,
-                      int width,
-                      int height,
-                      uint32_t entries,
-                      const std::function<uint32_t(int, int)>& index,
-                      const std::function<COLORREF(uint32_t)>& colour);
+// A bitmap file of 0 (24 bits), 16 or 256 entries, entry i the colour(i); pixel (x, y) holds
+// pixel(x, y), a colour or an index.
+int WriteImage(const std::string& path,
+               int width,
+               int height,
+               const std::function<COLORREF(int, int)>& pixel,
+               uint32_t entries = 0,
+               const std::function<COLORREF(uint32_t)>& colour = {});

@@ -34,10 +34,10 @@ WIN_TEST(E2eColorTableEditor) {
     // Pixel (x, y) has index x of 16, or y * 16 + x of 256.
     std::string sixteen = TempPath("sixteen.bmp"), wide = TempPath("wide.bmp"), rgb = TempPath("rgb.bmp"),
                 saved = TempPath("edited.bmp"), shown;
-    CHECK(WritePaletteImage(
-        sixteen, 16, 16, 16, [](int x, int) { return x; }, Sixteen));
-    CHECK(WritePaletteImage(
-        wide, 16, 16, 256, [](int x, int y) { return y * 16 + x; }, Wide));
+    CHECK(WriteImage(
+        sixteen, 16, 16, [](int x, int) { return x; }, 16, Sixteen));
+    CHECK(WriteImage(
+        wide, 16, 16, [](int x, int y) { return y * 16 + x; }, 256, Wide));
     CHECK(WriteImage(rgb, 2, 2, [](int, int) { return RGB(1, 2, 3); }));
     E2eDriver driver;
     HWND main = driver.Start();

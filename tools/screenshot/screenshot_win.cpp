@@ -30,8 +30,8 @@ int main() {
     CreateDirectoryA(TempPath("").c_str(), nullptr);
     std::string sample = TempPath("sample.bmp"), indexed = TempPath("sample-256.bmp");
     CHECK(WriteImage(sample, 160, 120, [](int x, int y) { return RGB(x / 20 * 36, y / 15 * 36, 0xC0); }));
-    CHECK(WritePaletteImage(
-        indexed, 192, 192, 256, [](int x, int y) { return (x / 12 + y / 12 * 16) % 256; },
+    CHECK(WriteImage(
+        indexed, 192, 192, [](int x, int y) { return (x / 12 + y / 12 * 16) % 256; }, 256,
         [](uint32_t i) { return RGB(i % 16 * 17, i / 16 * 17, 255 - i % 16 * 8); }));
     E2eDriver driver;
     HWND window = driver.Start();
