@@ -26,7 +26,7 @@
 class FakeEditorWindow : public EditorWindow {
   public:
     explicit FakeEditorWindow(ColorTableEditor& e) : editor(e) {}
-    void ApplyLayout(const EditorLayout& l) override { layout = l; }
+    void ApplyLayout(const EditorLayout&) override {}
     void SetTrackbar(int channel, uint32_t value) override { trackbars[channel] = value; }
     uint32_t GetTrackbar(int channel) override { return trackbars[channel]; }
     void SetEdit(int channel, uint32_t value) override { Type(channel, std::to_string(value)); }
@@ -37,17 +37,9 @@ class FakeEditorWindow : public EditorWindow {
     }
     void SetTitle(const char* text) override { title = text; }
     void DrawNow(const std::function<void(DrawingTarget&)>& draw) override { draw(target); }
-    void Repaint() override {
-        canvas = RgbCanvas(320, 440);
-        editor.OnPaint(target);
-    }
+    void Repaint() override { canvas = RgbCanvas(320, 440), editor.OnPaint(target); }
     OwnerWindow Owner() override { return kOwner; }
-    void Destroy() override {
-        if (!destroyed) {
-            destroyed = 1;
-            editor.OnDestroyed();
-        }
-    }
+    void Destroy() override { std::exchange(destroyed, 1) ? void() : editor.OnDestroyed(); }
     void Type(int channel, const std::string& text) {
         edits[channel] = text;
         editor.OnEditChanged(channel);
@@ -58,16 +50,12 @@ class FakeEditorWindow : public EditorWindow {
     }
     // What the controls show: the trackbars, then the edits.
     std::string Controls() const {
-        std::string shown;
-        for (uint32_t value : trackbars) {
-            shown += std::to_string(value) + " ";
-        }
-        return shown + edits[0] + " " + edits[1] + " " + edits[2];
+        return std::to_string(trackbars[0]) + " " + std::to_string(trackbars[1]) + " " + std::to_string(trackbars[2]) +
+               " " + edits[0] + " " + edits[1] + " " + edits[2];
     }
 
     static inline const OwnerWindow kOwner = reinterpret_cast<OwnerWindow>(0x5678);
     ColorTableEditor& editor;
-    EditorLayout layout{};
     uint32_t trackbars[kChannelCount] = {};
     std::string edits[kChannelCount];
     std::string title;

@@ -31,7 +31,7 @@ int main() {
     std::string sample = TempPath("sample.bmp"), indexed = TempPath("sample-256.bmp");
     CHECK(WriteImage(sample, 160, 120, [](int x, int y) { return RGB(x / 20 * 36, y / 15 * 36, 0xC0); }));
     CHECK(WriteImage(
-        indexed, 192, 192, [](int x, int y) { return (x / 12 + y / 12 * 16) % 256; }, 256,
+        indexed, 288, 288, [](int x, int y) { return (x / 18 + y / 18 * 16) % 256; }, 256,
         [](uint32_t i) { return RGB(i % 16 * 17, i / 16 * 17, 255 - i % 16 * 8); }));
     E2eDriver driver;
     HWND window = driver.Start();
@@ -58,6 +58,10 @@ int main() {
                              },
                              [&](HWND editor) {
                                  SetDlgItemTextA(editor, IDC_EDIT_BLUE, "40");
+                                 // Where the editor first stood, the main window shows again.
+                                 RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+                             },
+                             [&](HWND editor) {
                                  RECT e;
                                  GetWindowRect(editor, &e);
                                  UnionRect(&r, &r, &e);
