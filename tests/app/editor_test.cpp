@@ -36,8 +36,8 @@ class EditorTest : public ShellTest {
     void Click(int column, int row) { shell.editor.OnButtonDown(19 + 17 * column, 19 + 17 * row); }
 };
 
-// One editor at a time, on its own copy of the table, painted entry by entry; the copy goes with
-// it. An image without a table gets none.
+// One editor at a time, on its own copy of the table, painted entry by entry; the copy goes when
+// its loop ends. An image without a table gets none.
 TEST_F(EditorTest, OpensOnceOnACopyOfTheTable) {
     Edit(WriteTable("sixteen.bmp", 16), [&](FakeEditorWindow& w) {
         Run(ID_VIEW_EDIT_COLOR_TABLE);
@@ -45,6 +45,10 @@ TEST_F(EditorTest, OpensOnceOnACopyOfTheTable) {
         EXPECT_EQ(std::to_string(shell.editor.IsOpen()) + " " + w.Controls() + " " + w.title,
                   "1 10 20 30 10 20 30 カラーテーブル一覧");
         EXPECT_EQ(w.canvas.Pixel(13 + 17 * 15, 13) * 0x100 + w.canvas.Pixel(13, 30), 0x19232D00u);
+        // Gone, but its loop has not ended: a second loop would take the quit meant for it.
+        w.Destroy();
+        Run(ID_VIEW_EDIT_COLOR_TABLE);
+        EXPECT_EQ(shell.editor.IsRunning(), 1);
     });
     EXPECT_EQ(shell.editor.WorkingTable().GetCount() + shell.editor.IsRunning(), 0u);
     Open(WriteBitmap("rgb.bmp", 2, 2, 24, 0));
