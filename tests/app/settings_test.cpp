@@ -34,8 +34,7 @@ TEST(Settings, ValuesTheirLayoutsAndTheirChecks) {
     Settings read;
     for (int i = 0; i < kSettingsValueCount; ++i) {
         std::vector<uint8_t> stored = Le32s(others[i]), written(stored.size());
-        EXPECT_EQ(GetSettingsValueInfo(i).byteCount, stored.size());
-        EXPECT_EQ(DecodeSettingsValue(stored.data(), stored.size(), i, &read), 1);
+        EXPECT_EQ(DecodeSettingsValue(stored.data(), GetSettingsValueInfo(i).byteCount, i, &read), 1);
         EncodeSettingsValue(read, i, written.data());
         EXPECT_EQ(written, stored);
     }

@@ -50,8 +50,7 @@ TEST_F(ViewTest, MenuStatesFollowTheViewAndTheOptions) {
 // The notation already in force keeps the member list's cache (the caches themselves are the
 // report's); a new one empties it, and only a list built anew shows the document's new name.
 TEST_F(ViewTest, OnlyANewNotationRebuildsTheMemberList) {
-    std::string path = WriteBitmap("pic.bmp", 2, 2, 8, 2);
-    Open(path);
+    Open(WriteBitmap("pic.bmp", 2, 2, 8, 2));
     Run(ID_TEXT_MEMBERS);
     CopyPath(shell.document.path, "renamed");
     Run(ID_NOTATION_DEC);
@@ -59,7 +58,6 @@ TEST_F(ViewTest, OnlyANewNotationRebuildsTheMemberList) {
     const std::vector<std::string>& shown = fake.reportTexts;
     ASSERT_EQ(shown.size(), 4u);
     EXPECT_EQ(shown[2], shown[1]);
-    EXPECT_NE(shown[1].find(path + "\r\n"), std::string::npos);
     EXPECT_NE(shown[3].find("renamed\r\n"), std::string::npos);
     EXPECT_NE(shown[3].find(".biWidth         = 0x0002\r\n"), std::string::npos);
 }
@@ -75,24 +73,20 @@ TEST_F(ViewTest, TabTogglesTheViewThroughAPostedCommand) {
 
 TEST(PaintPlan, DrawsByViewOptionAndBackground) {
     // View, image option, background, image; then stretch, black fill, unscaled image.
-    const char* kCases[] = {"0001 000", "0111 000", "1101 100", "1100 010", "1001 011", "1011 001", "1010 000"};
-    for (std::string c : kCases) {
+    for (std::string c : {"0001 000", "0111 000", "1101 100", "1100 010", "1001 011", "1011 001", "1010 000"}) {
         DisplaySettings settings;
         settings.ViewData = c[0] - '0', settings.ImageOption = c[1] - '0', settings.BgColor = c[2] - '0';
-        PaintPlan plan = PlanPaint(settings, c[3] - '0');
-        EXPECT_EQ(c.substr(5),
-                  std::to_string(plan.stretchImage) + std::to_string(plan.fillBlack) + std::to_string(plan.drawImage))
-            << c;
+        const PaintPlan p = PlanPaint(settings, c[3] - '0');
+        EXPECT_EQ(&c[5], (std::string{char('0' + p.stretchImage), char('0' + p.fillBlack), char('0' + p.drawImage)}));
     }
 }
 
+// The window keeps its place; 4000 x 600000 / 1000 overflows 32 bits in the product but not in
+// the quotient.
 TEST(WindowFit, ArithmeticIn64BitsHeldTo32) {
-    const WindowRect outer{10, 20, 420, 330}, client{0, 0, 400, 250}, wide{0, 0, 4010, 600},
-        wideClient{0, 0, 4000, 540};
-    WindowPlacement p = WithImageProportions(outer, client, 300, 200);
-    EXPECT_EQ((std::vector<int64_t>{p.x, p.y, p.width, p.height}), (std::vector<int64_t>{10, 20, 410, 326}));
-    // 4000 x 600000 / 1000 overflows 32 bits in the product but not in the quotient.
-    EXPECT_EQ(WithImageProportions(wide, wideClient, 1000, 600000).height, 2400060);
+    const WindowRect wide{10, 20, 4020, 620}, wideClient{0, 0, 4000, 540};
+    WindowPlacement p = WithImageProportions(wide, wideClient, 1000, 600000);
+    EXPECT_EQ((std::vector<int64_t>{p.x, p.y, p.width, p.height}), (std::vector<int64_t>{10, 20, 4010, 2400060}));
     EXPECT_EQ(WithImageProportions(wide, wideClient, 1, INT32_MAX).height, INT32_MAX);
     EXPECT_EQ(WithImageProportions(wide, wideClient, 0, 3).height, 12060);  // no image is 0 wide; no trap
     EXPECT_EQ(WithClientWidth({INT32_MIN, 0, INT32_MAX, 10}, {0, 0, 1, 1}, INT32_MAX).width, INT32_MAX);
@@ -114,7 +108,6 @@ TEST_F(ViewTest, WindowCommandsSizeTheClientToTheImage) {
     Run(ID_WINDOW_FIT_IMAGE);  // in the image view: two moves and a repaint
     EXPECT_EQ(fake.repaints, repaints + 3);
 
-    fake.answers = {Answer::kNo};
     Open(WriteBitmap("wide.bmp", 300, 200, 8, 2));
     Run(ID_VIEW_HEADER);
     fake.client = {0, 0, 400, 100};
@@ -123,7 +116,6 @@ TEST_F(ViewTest, WindowCommandsSizeTheClientToTheImage) {
     EXPECT_EQ(client(), std::make_pair(400, 266));
     EXPECT_EQ(fake.posted, (std::vector<int>{ID_VIEW_IMAGE, ID_IMAGE_FIT_WINDOW}));
     fake.RunPosted();
-    EXPECT_EQ(settings.ViewData + settings.ImageOption, 2u);
     repaints = fake.repaints;
     Run(ID_WINDOW_KEEP_ASPECT);  // image view fitted already: nothing posted, one move, a repaint
     EXPECT_EQ(fake.posted.size() * 10 + fake.repaints - repaints, 2u);

@@ -53,7 +53,6 @@ WIN_TEST(E2eSettingsInTheRegistry) {
         CHECK(StoredIntegers(name, RRF_RT_REG_DWORD) == std::vector<int32_t>{value});
     }
     CHECK(StoredIntegers("WindowInfo", RRF_RT_REG_BINARY) == (std::vector<int32_t>{100, 120, 430, 420}));
-    CHECK(StoredIntegers("DrawColorTable", RRF_RT_REG_BINARY) == (std::vector<int32_t>{10, 1, 2, 12, 12, 16, 16}));
 
     // The command asks first: No keeps them, Yes deletes them and none are written at exit.
     driver.Start(true);
