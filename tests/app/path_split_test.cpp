@@ -22,8 +22,7 @@ TEST(SplitPath, NameAndExtensionOfTheLastPartInCodePage932) {
         {"x\xA0\\y\xDF\\z", "z", ""},
         {"x\xFD\\y", "y", ""},
         {"C:\\" + n254 + "nn." + std::string(300, 'e'), n254 + "n", "." + std::string(254, 'e')},  // 255 bytes each
-        {"C:\\" + n254 + "表", n254, ""},  // a character that would straddle the limit is left out whole
-    };
+        {"C:\\" + n254 + "表", n254, ""}};  // a character that would straddle the limit is left out whole
     for (const auto& [path, name, extension] : kCases) {
         PathParts parts;
         SplitPath(path.c_str(), parts);

@@ -49,8 +49,7 @@ TEST(Settings, ValuesTheirLayoutsAndTheirChecks) {
         {5, {-2000000000, 0, 2000000000, 300}, 16, defaults[5]},
         {5, {-100, -200, INT32_MAX - 100, 300}, 16, {-100, -200, INT32_MAX - 100, 300}},
         {6, low, 28, low},
-        {6, high, 28, high},
-    };
+        {6, high, 28, high}};
     for (size_t field = 0; field < low.size(); ++field) {
         for (int64_t wrong : {low[field] - 1, high[field] + 1}) {
             cases.emplace_back(6, high, 28, defaults[6]);
@@ -90,8 +89,7 @@ TEST(Settings, StartUpFitLeavesTheCaptionWithinReach) {
         {{3000, 500, 3330, 800}, two, {1590, 500, 1920, 800}},
         {{-30, 1010, -10, 1030}, two, {0, 1010, 40, 1037}},  // under the left one, nearer the main one
         {{INT32_MIN, INT32_MIN, -1, INT32_MIN + 10}, screen, {0, 0, 1280, 27}},
-        {{INT32_MAX - 10, INT32_MAX - 10, INT32_MAX, INT32_MAX}, screen, {1240, 997, 1280, 1024}},
-    };
+        {{INT32_MAX - 10, INT32_MAX - 10, INT32_MAX, INT32_MAX}, screen, {1240, 997, 1280, 1024}}};
     for (const auto& [stored, areas, expected] : cases) {
         WindowRect r = stored;
         FitRectToWorkAreas(r, areas.data(), static_cast<int>(areas.size()), limits);

@@ -33,8 +33,7 @@ WIN_TEST(ResourcesTheCodeNamesById) {
         {kMenuView, kViewImageSubmenu, {{kImageActualSize, ID_IMAGE_ACTUAL_SIZE}}},
         {kMenuView, kViewImageSubmenu, {{kImageFitWindow, ID_IMAGE_FIT_WINDOW}}},
         {kMenuView, kViewBackgroundSubmenu, {{kBgBlack, ID_BG_BLACK}, {kBgWhite, ID_BG_WHITE}}},
-        {kMenuWindow, -1, {{kWindowFitImage, ID_WINDOW_FIT_IMAGE}, {kWindowKeepAspect, ID_WINDOW_KEEP_ASPECT}}},
-    };
+        {kMenuWindow, -1, {{kWindowFitImage, ID_WINDOW_FIT_IMAGE}, {kWindowKeepAspect, ID_WINDOW_KEEP_ASPECT}}}};
     HINSTANCE instance = GetModuleHandleA(nullptr);
     HMENU bar = LoadMenuA(instance, MAKEINTRESOURCEA(IDR_MAIN_MENU));
     for (const auto& [menu, submenu, items] : kMenus) {
