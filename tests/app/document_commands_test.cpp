@@ -3,12 +3,10 @@
 using DocumentTest = ShellTest;
 static constexpr int kLeaving[] = {ID_FILE_CLOSE, ID_FILE_OPEN, ID_FILE_NEW, ID_FILE_EXIT, 0};  // 0: the close box
 
-// What an opened file sets is seen in each state below; here the report it shows. Without colour
-// table the item is grayed and the last table taken stays; in the image view the window is
-// repainted instead of the report being shown.
+// Without a colour table the item is grayed and the last table taken stays; in the image view the
+// window is repainted instead of the report being shown. The rest an open sets is seen below.
 TEST_F(DocumentTest, OpenShowsTheReportOrRepaints) {
     Open(WriteBitmap("pic.bmp", 3, 2, 8, 16));
-    EXPECT_EQ(fake.reportTexts, std::vector<std::string>{shell.report.SummaryCache().Data()});
     settings.ViewData = 1;
     Open(WriteBitmap("rgb.bmp", 2, 2, 24, 0));
     EXPECT_EQ(Seen() + " " + fake.fileDialogs + fake.messages, "Korvane - [rgb.bmp] items OO");
@@ -30,7 +28,7 @@ TEST_F(DocumentTest, EachStateAsksOnlyForUnsavedWorkAndCancelKeepsIt) {
         state == 2 ? New(2, 2, 0, 2) : state != 0 ? Open(path) : void();
         state == 3 ? MarkChangedAndTitle() : void();
         ASSERT_EQ(Seen(), kStates[state][0]);
-        fake.newDialogs = 0, fake.messages = fake.fileDialogs = "";
+        fake.answers.clear(), fake.newDialogs = 0, fake.messages = fake.fileDialogs = "";
         for (int command : kLeaving) {
             if (kStates[state][1] == nullptr) {
                 EXPECT_EQ(confirmDiscard(shell), Answer::kNoQuestion);
@@ -44,13 +42,11 @@ TEST_F(DocumentTest, EachStateAsksOnlyForUnsavedWorkAndCancelKeepsIt) {
         EXPECT_EQ(fake.fileDialogs + std::to_string(fake.newDialogs + fake.destroys), "0");
         fake.answers = {Answer::kNo};
         Run(ID_FILE_CLOSE);
-        fake.answers.clear();
     }
 }
 
-// No drops the changes and the command goes on; Yes saves first (a new image through Save as)
-// and the command goes on only when nothing is left unsaved: a save dialog cancelled or given
-// too long a name is Cancel, as is a failed write, which keeps the document dirty (see Save).
+// No drops the changes; Yes saves first (a new image through Save as). Either way the command goes
+// on only when nothing is left unsaved: a save dialog cancelled or given too long a name is Cancel.
 TEST_F(DocumentTest, NoAndYesLetTheCommandGoOnWhenNothingIsLost) {
     Open(WriteBitmap("pic.bmp", 2, 2, 8, 2));
     MarkChanged(shell.document);
@@ -77,7 +73,8 @@ TEST_F(DocumentTest, NoAndYesLetTheCommandGoOnWhenNothingIsLost) {
     EXPECT_EQ(fake.fileDialogs + " " + std::to_string(fake.destroys), "OOSSSSSSSSSSS 0");
 }
 
-TEST_F(DocumentTest, FailedOpenOrNewKeepsTheDocumentWhole) {
+// All from inside the editor.
+TEST_F(DocumentTest, FailuresKeepTheDocumentWholeCloseDropsItAndExitEndsTheProgram) {
     std::string good = WriteBitmap("good.bmp", 4, 4, 8, 256), bad = PathOf("bad.bmp");
     std::ofstream(bad) << "not a bitmap at all";
     Open(good);
@@ -99,6 +96,20 @@ TEST_F(DocumentTest, FailedOpenOrNewKeepsTheDocumentWhole) {
     EXPECT_STREQ(shell.document.path, good.c_str());
     EXPECT_EQ(seen, "Korvane - [good.bmp] items table editor");
     EXPECT_EQ(fake.reportTexts.size() + shell.document.snapshot.GetCount() + fake.openContexts, 257u);
+    settings.ViewData = 1, fake.messages = "";
+    fake.whileEditorOpen = [&](FakeEditorWindow&) { Run(ID_FILE_CLOSE), seen = Seen(); };
+    Run(ID_VIEW_EDIT_COLOR_TABLE);
+    EXPECT_EQ(seen + fake.messages + shell.document.path + fake.reportTexts.back(), "Korvane");
+    EXPECT_EQ(shell.document.image, nullptr);
+    EXPECT_EQ(fake.repaints * 10 + shell.document.snapshot.GetCount() + shell.report.SummaryCache().Length(), 10u);
+    New(2, 2, 0, 2);
+    fake.answers = {Answer::kNo};
+    fake.whileEditorOpen = [&](FakeEditorWindow&) { Run(ID_FILE_EXIT); };
+    Run(ID_VIEW_EDIT_COLOR_TABLE);
+    // The editor's loop takes the quit message the dying window posts, and posts it again.
+    EXPECT_EQ(std::vector<int>({fake.destroys, fake.quits, shell.mainWindowDestroyed, shell.editor.IsRunning()}),
+              std::vector<int>({1, 2, 1, 0}));
+    EXPECT_EQ(shell.document.image, nullptr);
 }
 
 TEST_F(DocumentTest, NewMakesABitmapOfEachMode) {
@@ -114,25 +125,6 @@ TEST_F(DocumentTest, NewMakesABitmapOfEachMode) {
         EXPECT_EQ(ColorModeText(mode) + (" " + bits), made);
     }
     EXPECT_EQ(ColorModeBitsPerPixel(4) + ColorModeBitsPerPixel(-1), 0u);
-}
-
-TEST_F(DocumentTest, CloseReturnsToNoDocumentAndExitEndsTheProgram) {
-    Open(WriteBitmap("pic.bmp", 2, 2, 8, 2));
-    settings.ViewData = 1;
-    std::string seen;
-    fake.whileEditorOpen = [&](FakeEditorWindow&) { Run(ID_FILE_CLOSE), seen = Seen(); };
-    Run(ID_VIEW_EDIT_COLOR_TABLE);
-    EXPECT_EQ(seen + fake.messages + shell.document.path + fake.reportTexts.back(), "Korvane");
-    EXPECT_EQ(shell.document.image, nullptr);
-    EXPECT_EQ(fake.repaints * 10 + shell.document.snapshot.GetCount() + shell.report.SummaryCache().Length(), 10u);
-    New(2, 2, 0, 2);
-    fake.answers = {Answer::kNo};
-    fake.whileEditorOpen = [&](FakeEditorWindow&) { Run(ID_FILE_EXIT); };
-    Run(ID_VIEW_EDIT_COLOR_TABLE);
-    // The editor's loop takes the quit message the dying window posts, and posts it again.
-    EXPECT_EQ(std::vector<int>({fake.destroys, fake.quits, shell.mainWindowDestroyed, shell.editor.IsRunning()}),
-              std::vector<int>({1, 2, 1, 0}));
-    EXPECT_EQ(shell.document.image, nullptr);
 }
 
 // The registry itself is proven end to end; here the question and the flag that stops the save.

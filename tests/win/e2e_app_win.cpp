@@ -10,13 +10,12 @@ static void Scribble(HWND window, COLORREF colour) {
     ReleaseDC(window, dc);
 }
 
-// Each new-image dialog comes up with what the one before left at Cancel: the sizes typed, the
-// mode chosen and the entries that mode filled in. The open dialog answers a missing name with a
-// box of its own; the report shows the file. The image shows at actual size or fitted, on its
-// background, repainted at once by each command. Sized while hidden, the report is fitted again
-// when it shows, and the window's own painting draws nothing under it. F5 redraws the image view
-// only, Ctrl+A selects the report only. F6 sizes the real frame to the image; maximised, the
-// window items are grayed.
+// Each new-image dialog comes up with what the one before left at Cancel: the sizes typed, the mode
+// chosen and the entries that mode filled in. The open dialog answers a missing name with a box of its
+// own; the report shows the file. The image shows at actual size or fitted, on its background, repainted
+// at once by each command. Sized while hidden, the report is fitted again when it shows, and the window's
+// own painting draws nothing under it. F5 redraws the image view only, Ctrl+A selects the report only. F6
+// sizes the real frame to the image; maximised, the window items are grayed.
 WIN_TEST(E2eMainWindowDialogsViewsAndKeys) {
     const int kImageWidth = 300, kImageHeight = 200;
     const COLORREF kImageColour = RGB(0xC0, 0x80, 0x20), kScribble = RGB(0xFF, 0, 0xFF), kWhite = RGB(0xFF, 0xFF, 0xFF);

@@ -8,9 +8,8 @@
 WIN_TEST(E2eSettingsInTheRegistry) {
     RECT area, r, shown;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-    // A sliver of the window at the corner, or so large that creation shrinks it off the screen.
+    // A sliver of the window at the corner, or so wide that creation shrinks it off the screen.
     const int32_t kPlaced[][4] = {{area.right - 1, area.bottom - 1, area.right + 1, area.bottom + 1},
-                                  {-5000, -5000, 5000, 5000},
                                   {-5000, 100, 5000, 600}};
     E2eDriver driver;
     for (const auto& stored : kPlaced) {
