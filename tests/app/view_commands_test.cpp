@@ -89,9 +89,8 @@ TEST_F(ViewTest, WindowCommandsSizeTheClientToTheImage) {
     Run(ID_WINDOW_FIT_IMAGE);  // without an image neither has anything to measure
     Run(ID_WINDOW_KEEP_ASPECT);
     Open(WriteBitmap("pic.bmp", 100, 50, 8, 2));
-    auto client = [this] { return std::make_pair(fake.client.right, fake.client.bottom); };
     Run(ID_WINDOW_FIT_IMAGE);
-    EXPECT_EQ(client(), std::make_pair(100, 50));
+    EXPECT_EQ(std::make_pair(fake.client.right, fake.client.bottom), std::make_pair(100, 50));
     EXPECT_EQ(fake.posted, std::vector<int>{ID_VIEW_IMAGE});
     fake.RunPosted();
     int repaints = fake.repaints;
@@ -103,7 +102,7 @@ TEST_F(ViewTest, WindowCommandsSizeTheClientToTheImage) {
     fake.client = {0, 0, 400, 100};
     fake.outer = {0, 0, 408, 150};
     Run(ID_WINDOW_KEEP_ASPECT);
-    EXPECT_EQ(client(), std::make_pair(400, 266));
+    EXPECT_EQ(std::make_pair(fake.client.right, fake.client.bottom), std::make_pair(400, 266));
     EXPECT_EQ(fake.posted, (std::vector<int>{ID_VIEW_IMAGE, ID_IMAGE_FIT_WINDOW}));
     fake.RunPosted();
     repaints = fake.repaints;

@@ -22,7 +22,7 @@ WIN_TEST(E2eMainWindowDialogsViewsAndKeys) {
     std::string path = TempPath("one-colour.bmp"), copy = TempPath("表.bmp");  // 表 ends in the byte of a backslash
     CHECK(WriteImage(path, kImageWidth, kImageHeight, [](int, int) { return kImageColour; }));
     E2eDriver driver;
-    HWND window = driver.Start();
+    HWND window = driver.Start(), report = GetDlgItem(window, IDC_TEXT_VIEW);
     driver.answers = {[](HWND about) {  // it has no button of its own; its close box ends it
         return WindowText(about) == "ﾊﾞｰｼﾞｮﾝ情報" && PostMessageA(about, WM_COMMAND, IDCANCEL, 0);
     }};
@@ -50,7 +50,7 @@ WIN_TEST(E2eMainWindowDialogsViewsAndKeys) {
     driver.Command(ID_FILE_OPEN);
     HeaderReport built;  // the forms and notations themselves are proven natively
     const char* summary = built.Refresh(TheShell().document.image, TheShell().document.path, {0, 0, 0});
-    CHECK(driver.answers.empty() && summary && WindowText(GetDlgItem(window, IDC_TEXT_VIEW)) == summary);
+    CHECK(driver.answers.empty() && summary && WindowText(report) == summary);
 
     // Typed without extension, the name gets one. A new file is written unasked (the reply stays
     // unused); over an old one, the question's No writes nothing and Yes writes.
@@ -81,7 +81,6 @@ WIN_TEST(E2eMainWindowDialogsViewsAndKeys) {
     }
 
     driver.Command(ID_VIEW_HEADER);
-    HWND report = GetDlgItem(window, IDC_TEXT_VIEW);
     CHECK(GetWindowRect(report, &fitted) && OffsetRect(&fitted, -fitted.left, -fitted.top) && EqualRect(&fitted, &c));
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_NOCHILDREN);
     CHECK(Shows(window, {{0, 0}, {c.right / 2, c.bottom / 2}, {c.right - 1, c.bottom - 1}}, kWhite));
@@ -104,8 +103,7 @@ WIN_TEST(E2eMainWindowDialogsViewsAndKeys) {
     driver.Key(VK_F6);
     CHECK(GetClientRect(window, &c) && c.right == kImageWidth && c.bottom == kImageHeight);
     for (UINT grayed : {UINT{MF_GRAYED}, 0u}) {
-        ShowWindow(window, grayed ? SW_MAXIMIZE : SW_RESTORE);
-        driver.Drain();
+        ShowWindow(window, grayed ? SW_MAXIMIZE : SW_RESTORE);  // its sizing message is sent at once
         CHECK((GetMenuState(GetMenu(window), ID_WINDOW_FIT_IMAGE, 0) & MF_GRAYED) == grayed &&
               (GetMenuState(GetMenu(window), ID_WINDOW_KEEP_ASPECT, 0) & MF_GRAYED) == grayed);
     }

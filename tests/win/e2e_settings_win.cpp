@@ -46,9 +46,8 @@ WIN_TEST(E2eSettingsInTheRegistry) {
     PostMessageA(running, WM_CLOSE, 0, 0);
     int exitCode = 1;
     CHECK(process != -1 && _cwait(&exitCode, process, 0) == process && exitCode == 0);
-    const std::pair<const char*, int32_t> kWritten[] = {
-        {"ViewData", 1}, {"ImageOption", 1}, {"TextOption", 1}, {"BgColor", 0}, {"Notation", 1}};
-    for (const auto& [name, value] : kWritten) {
+    for (const auto& [name, value] :
+         {std::pair("ViewData", 1), {"ImageOption", 1}, {"TextOption", 1}, {"BgColor", 0}, {"Notation", 1}}) {
         CHECK(StoredIntegers(name, RRF_RT_REG_DWORD) == std::vector<int32_t>{value});
     }
     CHECK(StoredIntegers("WindowInfo", RRF_RT_REG_BINARY) == (std::vector<int32_t>{100, 120, 430, 420}));
