@@ -73,8 +73,7 @@ TEST_F(DocumentTest, NoAndYesLetTheCommandGoOnWhenNothingIsLost) {
     EXPECT_EQ(fake.fileDialogs + " " + std::to_string(fake.destroys), "OOSSSSSSSSSSS 0");
 }
 
-// All from inside the editor.
-TEST_F(DocumentTest, FailuresKeepTheDocumentWholeCloseDropsItAndExitEndsTheProgram) {
+TEST_F(DocumentTest, FromTheEditorFailuresKeepTheDocumentCloseDropsItAndExitEndsTheProgram) {
     std::string good = WriteBitmap("good.bmp", 4, 4, 8, 256), bad = PathOf("bad.bmp");
     std::ofstream(bad) << "not a bitmap at all";
     Open(good);
