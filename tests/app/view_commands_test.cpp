@@ -110,8 +110,7 @@ TEST_F(ViewTest, WindowCommandsSizeTheClientToTheImage) {
     EXPECT_EQ(fake.posted.size() * 10 + fake.repaints - repaints, 2u);
 }
 
-// Only the normal rectangle is kept; sizing moves the visible text view. (Maximising, which
-// grays the window items, is proven on the real window.)
+// Only the normal rectangle is kept; sizing moves the visible text view (maximising: on the real window).
 TEST_F(ViewTest, MovingAndSizingTheMainWindow) {
     fake.outer = {1, 2, 3, 4};
     for (auto state : {std::make_pair(1, 0), {0, 1}, {0, 0}}) {
