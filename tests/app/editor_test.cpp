@@ -6,13 +6,12 @@ class EditorTest : public ShellTest {
     std::string WriteTable(const char* name, uint32_t entries) {
         BitmapImage image;
         ColorTable table;
-        std::string path = PathOf(name);
         EXPECT_TRUE(image.Create(nullptr, 2, 2, entries <= 16 ? 4 : 8, entries) && image.GetColorTable(table));
         for (uint32_t i = 0; i < entries; ++i) {
             table.SetColor(i, 10 + i, 20 + i, 30 + i);
         }
-        EXPECT_TRUE(image.SetColorTable(0, table) && image.Save(path.c_str(), 1));
-        return path;
+        EXPECT_TRUE(image.SetColorTable(0, table) && image.Save(PathOf(name).c_str(), 1));
+        return PathOf(name);
     }
     // Opens the file, dropping any changes unasked, and runs the work while the editor is open.
     void Edit(const std::string& path, std::function<void(FakeEditorWindow&)> work) {
@@ -52,13 +51,15 @@ TEST_F(EditorTest, OpensOnceOnACopyOfTheTable) {
     });
     EXPECT_EQ(shell.editor.WorkingTable().GetCount() + shell.editor.IsRunning(), 0u);
     Open(WriteBitmap("rgb.bmp", 2, 2, 24, 0));
+    fake.whileEditorOpen = [](FakeEditorWindow&) { ADD_FAILURE() << "an editor without a table"; };
     Run(ID_VIEW_EDIT_COLOR_TABLE);
-    EXPECT_EQ(shell.editor.IsRunning(), 0);
 }
 
 // Each change of entry 1 through its controls, in turn: the entry, then what the trackbars and
-// edits show. A selection alone never marks the editor; a change redraws the swatch.
-TEST_F(EditorTest, ControlsChangeTheSelectedEntry) {
+// edits show. A selection alone never marks the editor; a change redraws the swatch. Once the
+// options leave the selected cell without an entry, its controls show 0 and no change reaches the
+// table, until a cell with an entry is chosen.
+TEST_F(EditorTest, ControlsChangeTheSelectedEntryWhenItHasOne) {
     const std::pair<std::function<void(FakeEditorWindow&)>, const char*> kSteps[] = {
         {[&](FakeEditorWindow&) { Click(1, 0); }, "11 21 31 | 11 21 31 11 21 31"},
         {[](FakeEditorWindow& w) { w.Type(0, "300"); }, "255 21 31 | 255 21 31 300 21 31 *"},
@@ -69,13 +70,21 @@ TEST_F(EditorTest, ControlsChangeTheSelectedEntry) {
         {[](FakeEditorWindow& w) { w.Drag(2, 99); }, "255 234 99 | 255 234 99 255 234 99 *"},
         {[&](FakeEditorWindow&) { Click(1, 0); }, "255 234 99 | 255 234 99 255 234 99 *"},
     };
-    Edit(WriteTable("sixteen.bmp", 16), [&](FakeEditorWindow& w) {
+    Edit(WriteTable("twenty.bmp", 20), [&](FakeEditorWindow& w) {
         for (const auto& [step, seen] : kSteps) {
             step(w);
             EXPECT_EQ(Working(1) + " | " + w.Controls() + (shell.editor.IsModified() ? " *" : ""), seen);
         }
         EXPECT_EQ(w.canvas.Pixel(30, 13), 0xFFEA63u);
         EXPECT_EQ(w.title, "カラーテーブル一覧 *");
+        Click(3, 1);  // entry 19
+        settings.colorGrid.columns = 30;
+        w.Type(0, "77");
+        w.Drag(1, 66);
+        Do(IDC_INVERT_BLUE);
+        EXPECT_EQ(w.Controls() + " " + Working(19), "0 0 0 0 0 0 29 39 49");
+        shell.editor.OnButtonDown(19, 19);
+        EXPECT_EQ(w.Controls(), "10 20 30 10 20 30");
     });
 }
 
@@ -108,20 +117,14 @@ TEST_F(EditorTest, WholeTableChangesAndRevert) {
 // Another bitmap's table is taken only when it has at least the image's entries, the first of
 // them; any other file is refused with its message and changes nothing.
 TEST_F(EditorTest, LoadTakesTheFirstEntriesOfALargeEnoughTable) {
-    std::string bad = PathOf("bad.bmp");
-    std::ofstream(bad) << "not a bitmap";
-    std::deque<std::string> paths = {"",
-                                     PathOf("none.bmp"),
-                                     bad,
-                                     WriteBitmap("rgb.bmp", 2, 2, 24, 0),
-                                     WriteTable("eight.bmp", 8),
-                                     WriteTable("all.bmp", 256)};
+    std::ofstream(PathOf("bad.bmp")) << "not a bitmap";
+    WriteBitmap("rgb.bmp", 2, 2, 24, 0), WriteTable("eight.bmp", 8), WriteTable("all.bmp", 256);
     Edit(WriteTable("sixteen.bmp", 16), [&](FakeEditorWindow&) {
-        fake.paths = paths;
         Do(ID_OP_SWAP_RG);
-        for (size_t i = 0; i < paths.size(); ++i) {
+        for (std::string name : {"", "none.bmp", "bad.bmp", "rgb.bmp", "eight.bmp", "all.bmp"}) {
+            fake.paths = {name.empty() ? name : PathOf(name.c_str())};
             Do(ID_PALETTE_LOAD);
-            EXPECT_EQ(Working() + " " + Working(15), i < 5 ? "20 10 30 35 25 45" : "10 20 30 25 35 45");
+            EXPECT_EQ(Working() + " " + Working(15), name != "all.bmp" ? "20 10 30 35 25 45" : "10 20 30 25 35 45");
         }
     });
     EXPECT_EQ(fake.fileDialogs + " " + std::to_string(shell.editor.WorkingTable().GetCount()), "OEEEEEE 0");
@@ -158,20 +161,4 @@ TEST_F(EditorTest, ApplyMarksTheDocumentOnce) {
         });
         EXPECT_EQ(InImage(), "10 20 " + std::to_string(command));
     }
-}
-
-// Once the options leave the selected cell without an entry, its controls show 0 and no change
-// reaches the table, until a cell with an entry is chosen.
-TEST_F(EditorTest, ASelectionWithoutAnEntryChangesNothing) {
-    Edit(WriteTable("twenty.bmp", 20), [&](FakeEditorWindow& w) {
-        Click(3, 1);  // entry 19
-        settings.colorGrid.columns = 30;
-        w.Type(0, "77");
-        w.Drag(1, 66);
-        Do(IDC_INVERT_BLUE);
-        EXPECT_EQ(w.Controls() + " " + std::to_string(shell.editor.IsModified()) + " " + Working(19),
-                  "0 0 0 0 0 0 0 29 39 49");
-        shell.editor.OnButtonDown(19, 19);
-        EXPECT_EQ(w.Controls(), "10 20 30 10 20 30");
-    });
 }

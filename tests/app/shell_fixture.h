@@ -30,24 +30,19 @@ class FakeEditorWindow : public EditorWindow {
     void SetTrackbar(int channel, uint32_t value) override { trackbars[channel] = value; }
     uint32_t GetTrackbar(int channel) override { return trackbars[channel]; }
     void SetEdit(int channel, uint32_t value) override { Type(channel, std::to_string(value)); }
+    // As GetDlgItemInt reads it: digits only, of at most 32 bits.
     uint32_t ReadEdit(int channel) override {
-        const std::string& text = edits[channel];
-        bool digits = !text.empty() && text.size() < 10 && text.find_first_not_of("0123456789") == std::string::npos;
-        return digits ? static_cast<uint32_t>(std::stoul(text)) : 0;
+        char* end = nullptr;
+        uint64_t value = std::strtoull(edits[channel].c_str(), &end, 10);
+        return *end == '\0' && isdigit(edits[channel][0]) && value <= UINT32_MAX ? static_cast<uint32_t>(value) : 0;
     }
     void SetTitle(const char* text) override { title = text; }
     void DrawNow(const std::function<void(DrawingTarget&)>& draw) override { draw(target); }
     void Repaint() override { canvas = RgbCanvas(320, 440), editor.OnPaint(target); }
     OwnerWindow Owner() override { return kOwner; }
     void Destroy() override { std::exchange(destroyed, 1) ? void() : editor.OnDestroyed(); }
-    void Type(int channel, const std::string& text) {
-        edits[channel] = text;
-        editor.OnEditChanged(channel);
-    }
-    void Drag(int channel, uint32_t value) {
-        trackbars[channel] = value;
-        editor.OnTrackbarScrolled();
-    }
+    void Type(int channel, const std::string& text) { edits[channel] = text, editor.OnEditChanged(channel); }
+    void Drag(int channel, uint32_t value) { trackbars[channel] = value, editor.OnTrackbarScrolled(); }
     // What the controls show: the trackbars, then the edits.
     std::string Controls() const {
         return std::to_string(trackbars[0]) + " " + std::to_string(trackbars[1]) + " " + std::to_string(trackbars[2]) +
@@ -72,10 +67,8 @@ class FakeWindowSystem : public WindowSystem {
     // Each box as a line: "?" save prompt, "!" confirmation, "x" error, "q" question, "w" warning;
     // then the text and caption.
     Answer ShowMessage(OwnerWindow owner, const char* text, const char* caption, MessageStyle style) override {
-        messages += std::string(owner == kMain     ? ""
-                                : owner == kEditor ? "(editor) "
-                                                   : "(not owned) ") +
-                    "?!xqw"[static_cast<int>(style)] + text + " @" + caption + "\n";
+        const char* by = owner == kMain ? "" : owner == kEditor ? "(editor) " : "(not owned) ";
+        messages += by + std::string(1, "?!xqw"[static_cast<int>(style)]) + text + " @" + caption + "\n";
         if (duringMessage) {  // other windows' work that runs in the box's modal loop
             std::function<void()>(std::move(duringMessage))();
         }
@@ -112,10 +105,7 @@ class FakeWindowSystem : public WindowSystem {
         client = {0, 0, p.width - 8, p.height - (p.width < 200 ? 70 : 50)};
         ++repaints;
     }
-    void SendCommand(int command) override {
-        sent.push_back(command);
-        DispatchCommand(*shell, command);
-    }
+    void SendCommand(int command) override { sent.push_back(command), DispatchCommand(*shell, command); }
     void DestroyMainWindow() override { ++destroys, OnDestroy(*shell); }
     void PostQuit() override { ++quits; }
     int IsMaximized() override { return maximized; }

@@ -125,12 +125,13 @@ void PostKey(HWND window, int key, bool control) {
     PostMessageA(window, WM_KEYDOWN, static_cast<WPARAM>(key), 0);
 }
 
-DialogAnswer Reply(int control, int button, const std::string& text) {
+DialogAnswer Reply(int control, int button, const std::string& text, std::string* seen) {
     return [=](HWND dialog) {
         HWND item = GetDlgItem(dialog, control);
         if (item == nullptr || GetDlgItem(dialog, button) == nullptr) {
             return 0;
         }
+        seen != nullptr ? void(*seen = WindowText(item)) : void();
         HWND edit = reinterpret_cast<HWND>(SendMessageA(item, CBEM_GETEDITCONTROL, 0, 0));
         SetWindowTextA(edit != nullptr ? edit : item, text.c_str());
         return PostMessageA(dialog, WM_COMMAND, static_cast<WPARAM>(button), 0);

@@ -40,10 +40,11 @@ class E2eDriver {
     HWND window_ = nullptr;
 };
 
-// Takes a dialog that has both control and button: types text over the control (into a combo
-// box's edit) and presses button. A message box's text is the control kMessageBoxText.
+// Takes a dialog that has both control and button: notes the control's text in seen if given,
+// types text over it (into a combo box's edit) and presses button. A message box's text is the
+// control kMessageBoxText.
 constexpr int kMessageBoxText = 0xFFFF;
-DialogAnswer Reply(int control, int button, const std::string& text = "");
+DialogAnswer Reply(int control, int button, const std::string& text = "", std::string* seen = nullptr);
 DialogAnswer ChooseFile(const std::string& path);
 // Posts a key to window as typed, with Control held or not; the loop that reads it translates it.
 void PostKey(HWND window, int key, bool control = false);

@@ -6,31 +6,10 @@
 
 #include "app/settings_store.h"
 
-static COLORREF Sixteen(uint32_t i) {
-    return RGB(i * 16, 255 - i * 16, 100);
-}
-
-static COLORREF Wide(uint32_t i) {
-    return RGB(i, 0, 255 - i);
-}
-
-// Takes a box after noting its text.
-static DialogAnswer Note(std::string* text, int button) {
-    return [=](HWND box) {
-        return *text = WindowText(GetDlgItem(box, kMessageBoxText)), PostMessageA(box, WM_COMMAND, button, 0);
-    };
-}
-
-static std::string EditText(HWND editor, int id) {
-    return WindowText(GetDlgItem(editor, id));
-}
-
-// Cell c of the first row: its swatch's first pixel with the grid as stored at first.
-static POINT Swatch(int c) {
-    return {13 + 17 * c, 13};
-}
-
 WIN_TEST(E2eColorTableEditor) {
+    auto Sixteen = [](uint32_t i) -> COLORREF { return RGB(i * 16, 255 - i * 16, 100); };
+    auto Wide = [](uint32_t i) -> COLORREF { return RGB(i, 0, 255 - i); };
+    auto Swatch = [](int c) { return POINT{13 + 17 * c, 13}; };  // of cell c in row 0, by the stored grid
     // Pixel (x, y) has index x of 16, or y * 16 + x of 256.
     std::string sixteen = TempPath("sixteen.bmp"), wide = TempPath("wide.bmp"), rgb = TempPath("rgb.bmp"),
                 saved = TempPath("edited.bmp"), shown;
@@ -55,7 +34,7 @@ WIN_TEST(E2eColorTableEditor) {
             PostMessageA(e, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(Swatch(1).x, Swatch(1).y));
         },
         [&](HWND e) {
-            CHECK(EditText(e, IDC_EDIT_RED) == "16" && WindowText(e) == "カラーテーブル一覧");
+            CHECK(WindowText(GetDlgItem(e, IDC_EDIT_RED)) == "16" && WindowText(e) == "カラーテーブル一覧");
             SetDlgItemTextA(e, IDC_EDIT_RED, "300");
             SetFocus(GetDlgItem(e, IDC_TRACK_GREEN));
             PostKey(GetDlgItem(e, IDC_TRACK_GREEN), VK_LEFT);
@@ -64,7 +43,7 @@ WIN_TEST(E2eColorTableEditor) {
             SendDlgItemMessageA(e, IDC_INVERT_BLUE, BM_CLICK, 0, 0);
             SendMessageA(e, WM_COMMAND, ID_OP_SWAP_RG, 0);
             CHECK(Shows(e, {Swatch(1)}, RGB(238, 255, 155)) && WindowText(e) == "カラーテーブル一覧 *");
-            driver.answers = {ChooseFile(rgb), Note(&shown, IDOK)};
+            driver.answers = {ChooseFile(rgb), Reply(kMessageBoxText, IDOK, "", &shown)};
             PostKey(main, 'O', true);
         },
         [&](HWND e) {
@@ -113,8 +92,7 @@ WIN_TEST(E2eColorTableEditor) {
                                    PostMessageA(main, WM_COMMAND, ID_FILE_OPEN, 0);
                                },
                                [&](HWND) { CHECK(!"still open after another file"); }});
-    CHECK(unrun == 1 && WindowText(main) == "Korvane - [wide.bmp]");
-    CHECK(Shows(main, {{0, 0}}, Wide(0)) && Shows(main, {{15, 15}}, Wide(255)));
+    CHECK(unrun == 1 && WindowText(main) == "Korvane - [wide.bmp]" && Shows(main, {{15, 15}}, Wide(255)));
 
     // Options: each value stored as it passes, the first out of range named with its bounds;
     // the editor opened next is laid out anew, and the values are stored at exit.
@@ -125,7 +103,7 @@ WIN_TEST(E2eColorTableEditor) {
         }
         return PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     };
-    driver.answers = {fill, Note(&shown, IDOK)};
+    driver.answers = {fill, Reply(kMessageBoxText, IDOK, "", &shown)};
     driver.Command(ID_VIEW_OPTIONS);
     const ColorGridSettings& grid = TheShell().settings.colorGrid;
     CHECK(shown == "5から30までの整数を指定してください." && grid.entryWidth == 20 && grid.columns == 16);
