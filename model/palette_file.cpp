@@ -1,0 +1,1 @@
+#include "model/palette_file.h"

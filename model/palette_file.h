@@ -1,0 +1,29 @@
+// Palette files: JASC-PAL text, RIFF palettes, Adobe colour tables and GIMP palettes, each
+// recognised by its content, never by its name, and read as strictly as a bitmap is.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "model/byte_source.h"
+
+class ColorTable;
+
+enum class PaletteFormat { kJasc, kRiff, kAct, kGpl };
+
+// The largest table a palette file may hold; an Adobe colour table holds at most 256 entries.
+constexpr uint32_t kLargestPaletteEntries = 65536;
+constexpr uint32_t kLargestActEntries = 256;
+
+// The format of the bytes, judged by their content; 0 when they are none of them.
+int DetectPaletteFormat(const uint8_t* bytes, uint64_t size, PaletteFormat* format);
+// Reads a palette file of any format into table; 0, with table untouched, for a file that is
+// none of them, breaks its format's rules, or holds 0 or more than 65536 entries.
+int ReadPalette(ByteSource& file, ColorTable& table);
+int LoadPalette(const char* path, ColorTable& table);
+
+// The file of table in the format; 0 when the format cannot hold the table (no entries, more
+// than 65536, or more than 256 for an Adobe colour table).
+int EncodePalette(const ColorTable& table, PaletteFormat format, std::vector<uint8_t>* bytes);
+// Writes it through the replace-when-complete file writing; an existing file is replaced.
+int SavePalette(const char* path, const ColorTable& table, PaletteFormat format);
