@@ -119,9 +119,23 @@ void OnFileOpen(Shell& shell) {
         return;
     }
     char chosen[kPathBytes];
-    if (!ChoosePath(shell.system, shell.system.MainWindowOwner(), FileDialogKind::kOpen, chosen)) {
+    if (ChoosePath(shell.system, shell.system.MainWindowOwner(), FileDialogKind::kOpen, chosen)) {
+        OpenChosenFile(shell, chosen);
+    }
+}
+
+void OpenGivenFile(Shell& shell, const std::string& path) {
+    if (confirmDiscard(shell) == Answer::kCancel) {
         return;
     }
+    if (path.size() >= kPathBytes) {
+        ShowError(shell, kNameTooLongText, kProductName);
+        return;
+    }
+    OpenChosenFile(shell, path.c_str());
+}
+
+void OpenChosenFile(Shell& shell, const char* chosen) {
     if (!PathExists(chosen)) {
         ShowError(shell, kFileMissingText, kProductName);
         return;

@@ -2,6 +2,8 @@
 // the operations other parts share: the discard check, the title, the file choice.
 #pragma once
 
+#include <string>
+
 #include "app/shell.h"
 
 // Asks whether to save when the document needs it. Yes counts only when the save it starts
@@ -14,6 +16,11 @@ void updateTitle(Shell& shell, const char* path, int mark);
 int ChoosePath(WindowSystem& system, OwnerWindow owner, FileDialogKind kind, char* path);
 // The common end of a successful Open or New, once the document holds its new image.
 void adoptImage(Shell& shell, const char* newPath);
+
+// Open once the file is known: the file read into a fresh image, or the message that says why not.
+void OpenChosenFile(Shell& shell, const char* path);
+// A file dropped on the window or named at start: the save prompt, then as Open after its dialog.
+void OpenGivenFile(Shell& shell, const std::string& path);
 
 void OnFileNew(Shell& shell);
 void OnFileOpen(Shell& shell);

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/command_line.h"
 #include "app/document_commands.h"
 #include "app/palette_commands.h"
 #include "app/settings_command.h"
@@ -20,6 +21,13 @@ void OnCreate(Shell& shell) {
     StartupCommands(shell.settings, commands);
     for (int command : commands) {
         shell.system.PostCommand(command);
+    }
+}
+
+void OnStartupArguments(Shell& shell, const char* commandLine) {
+    shell.givenFile = FileFromCommandLine(commandLine);
+    if (!shell.givenFile.empty()) {
+        shell.system.PostCommand(ID_FILE_OPEN_GIVEN);
     }
 }
 
@@ -61,17 +69,27 @@ void OnDestroy(Shell& shell) {
 
 namespace {
 
+void OnFileOpenGiven(Shell& shell) {
+    OpenGivenFile(shell, shell.givenFile);
+}
+
 struct CommandEntry {
     int command;
     void (*run)(Shell& shell);
 };
 
 constexpr CommandEntry kCommands[] = {
-    {ID_FILE_NEW, OnFileNew},         {ID_FILE_OPEN, OnFileOpen},
-    {ID_FILE_CLOSE, OnFileClose},     {ID_FILE_SAVE, OnFileSave},
-    {ID_FILE_SAVE_AS, OnFileSaveAs},  {ID_FILE_EXIT, OnFileExit},
-    {ID_HELP_ABOUT, OnHelpAbout},     {ID_EDIT_DELETE_SETTINGS, OnEditDeleteSettings},
-    {ID_VIEW_OPTIONS, OnViewOptions}, {ID_VIEW_EDIT_COLOR_TABLE, OnViewEditColorTable},
+    {ID_FILE_NEW, OnFileNew},
+    {ID_FILE_OPEN, OnFileOpen},
+    {ID_FILE_CLOSE, OnFileClose},
+    {ID_FILE_SAVE, OnFileSave},
+    {ID_FILE_SAVE_AS, OnFileSaveAs},
+    {ID_FILE_EXIT, OnFileExit},
+    {ID_HELP_ABOUT, OnHelpAbout},
+    {ID_EDIT_DELETE_SETTINGS, OnEditDeleteSettings},
+    {ID_VIEW_OPTIONS, OnViewOptions},
+    {ID_VIEW_EDIT_COLOR_TABLE, OnViewEditColorTable},
+    {ID_FILE_OPEN_GIVEN, OnFileOpenGiven},
 };
 
 }  // namespace

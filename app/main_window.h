@@ -13,6 +13,8 @@ constexpr int kSizeMaximized = 2;
 void StartupCommands(const Settings& settings, int commands[kStartupCommandCount]);
 
 void OnCreate(Shell& shell);
+// After the window is made: a file the command line names is opened after the start-up commands.
+void OnStartupArguments(Shell& shell, const char* commandLine);
 void OnMove(Shell& shell);
 void OnSize(Shell& shell, int kind, int width, int height);
 void OnClose(Shell& shell);

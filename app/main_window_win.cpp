@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "app/document_commands.h"
+#include "app/dropped_files_win.h"
 #include "app/main_window.h"
 #include "app/settings_store.h"
 #include "app/win32_window_system_win.h"
@@ -103,6 +105,13 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_COMMAND:
             DispatchCommand(*gShell, LOWORD(wParam));
             return 0;
+        case WM_DROPFILES: {
+            std::string dropped = FirstDroppedFile(reinterpret_cast<HDROP>(wParam));
+            if (!dropped.empty()) {
+                OpenGivenFile(*gShell, dropped);
+            }
+            return 0;
+        }
         default:
             break;
     }
@@ -146,8 +155,9 @@ HWND CreateMainWindow(HINSTANCE instance) {
     gInstance = instance;
     ResetShell();
     const WindowRect& r = gSettings.windowInfo;
-    HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, kClassName, kProductName, WS_OVERLAPPEDWINDOW, r.left, r.top,
-                                  r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance, nullptr);
+    HWND window =
+        CreateWindowExA(WS_EX_CLIENTEDGE | WS_EX_ACCEPTFILES, kClassName, kProductName, WS_OVERLAPPEDWINDOW, r.left,
+                        r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance, nullptr);
     if (window == nullptr) {
         gMainWindow = nullptr;
     }
@@ -190,11 +200,12 @@ void FinishKorvane() {
     }
 }
 
-int RunKorvane(HINSTANCE instance, int showCommand) {
+int RunKorvane(HINSTANCE instance, int showCommand, const char* commandLine) {
     HWND window = StartMainWindow(instance, showCommand);
     if (window == nullptr) {
         return 0;  // no window: a loop would wait for messages forever
     }
+    OnStartupArguments(TheShell(), commandLine);
     HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_MAIN_ACCEL));
     RunMessageLoop(window, accelerators);
     FinishKorvane();

@@ -21,8 +21,8 @@ HWND StartMainWindow(HINSTANCE instance, int showCommand);
 int RunMessageLoop(HWND window, HACCEL accelerators);
 // After the loop: the settings are written unless the user deleted them.
 void FinishKorvane();
-// The whole program; returns 0 in every case.
-int RunKorvane(HINSTANCE instance, int showCommand);
+// The whole program, opening the file the command line names; returns 0 in every case.
+int RunKorvane(HINSTANCE instance, int showCommand, const char* commandLine);
 
 // Dialogs and the file choice, owned by owner.
 FileChoice ChooseFileInDialog(HWND owner, FileDialogKind kind, char* path);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "app/document.h"
 #include "app/editor_host.h"
@@ -27,6 +28,8 @@ struct Shell {
     int32_t mainWindowDestroyed = 0;
     // Set when the user deleted the stored settings: nothing is written at exit then.
     int32_t settingsDeleted = 0;
+    // The file the command line names, opened once the start-up commands have run.
+    std::string givenFile;
     ShellEditorHost editorHost{*this};
     // The colour-table editor over the document's image; at most one runs.
     ColorTableEditor editor{editorHost};

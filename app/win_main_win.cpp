@@ -2,6 +2,6 @@
 
 #include "app/main_window_win.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-    return RunKorvane(instance, showCommand);
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand) {
+    return RunKorvane(instance, showCommand, commandLine);
 }

@@ -72,6 +72,8 @@
 #define ID_EDIT_DELETE_SETTINGS 40042
 #define ID_FILE_NEW 40043
 #define ID_VIEW_REDRAW 40044
+// Posted at start when the command line names a file; in no menu.
+#define ID_FILE_OPEN_GIVEN 40050
 
 // Commands of the colour-table editor
 #define ID_PALETTE_APPLY 40019
@@ -83,3 +85,4 @@
 #define ID_OP_SWAP_BR 40030
 #define ID_PALETTE_REVERT 40035
 #define ID_PALETTE_APPLY_CLOSE 40040
+#define ID_PALETTE_EXPORT 40051

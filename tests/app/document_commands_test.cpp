@@ -1,3 +1,4 @@
+#include "app/command_line.h"
 #include "tests/app/shell_fixture.h"
 
 using DocumentTest = ShellTest;
@@ -168,4 +169,26 @@ TEST_F(DocumentTest, SaveWritesOnlyAChangedFileAndSaveAsAdoptsTheName) {
                   changedMeanwhile ? "Korvane - [copy.bmp *] dirty items table" : "Korvane - [copy.bmp] items table");
     }
     EXPECT_EQ(fake.messages, "xSaving error! @Korvane\nxSaving error! @Korvane\n");
+}
+
+// A file named on the command line (quoted or not) opens once the start-up commands have run; one
+// dropped opens as Open does after its dialog, the save prompt first.
+TEST_F(DocumentTest, FilesGivenAtStartOrDroppedOpenAsOpenDoes) {
+    for (auto [line, file] :
+         {std::pair{"", ""}, {" a b.bmp\t", "a b.bmp"}, {"\"c d.bmp\" x", "c d.bmp"}, {"\"e", "e"}}) {
+        EXPECT_EQ(FileFromCommandLine(line), file);
+    }
+    OnStartupArguments(shell, "  ");
+    OnStartupArguments(shell, ("\"" + WriteBitmap("given file.bmp", 2, 2, 8, 2) + "\"").c_str());
+    EXPECT_EQ(fake.posted, std::vector<int>{ID_FILE_OPEN_GIVEN});
+    fake.RunPosted();
+    MarkChangedAndTitle();
+    fake.answers = {Answer::kCancel, Answer::kNo, Answer::kNo};
+    for (const std::string& dropped : {PathOf("none.bmp"), PathOf("none.bmp"), std::string(kPathBytes, 'x')}) {
+        OpenGivenFile(shell, dropped);
+    }
+    EXPECT_EQ(Seen(), "Korvane - [given file.bmp *] items table");  // No dropped the changes
+    EXPECT_EQ(fake.messages,
+              "?given file.bmp への変更を保存しますか? @Korvane\n?given file.bmp への変更を保存しますか? @Korvane\n"
+              "xThe file doesn't exist! @Korvane\nxThe file name is too long! @Korvane\n");
 }
