@@ -3,8 +3,20 @@
 #include "tests/win/e2e_driver_win.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
+#include <shlobj.h>
 
 #include "app/settings_store.h"
+
+// A drop of one file, as the shell hands it to the window.
+static HDROP DropOf(const std::string& path) {
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + path.size() + 2);
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    path.copy(reinterpret_cast<char*>(drop + 1), path.size());
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
 
 WIN_TEST(E2eColorTableEditor) {
     auto Sixteen = [](uint32_t i) -> COLORREF { return RGB(i * 16, 255 - i * 16, 100); };
@@ -85,14 +97,19 @@ WIN_TEST(E2eColorTableEditor) {
               Shows(main, {{0, 0}}, answer == IDYES ? RGB(206, 255, 100) : Sixteen(0)));
     }
 
+    // A file dropped on the window asks about the changes first, then opens.
+    driver.answers = {Reply(kMessageBoxText, IDNO)};
+    SendMessageA(main, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(wide)), 0);
+    CHECK(driver.answers.empty() && WindowText(main) == "Korvane - [wide.bmp]" && Shows(main, {{15, 15}}, Wide(255)));
+
     // The main window's menus work while it is open; another file opened closes it unapplied.
     unrun = driver.WithEditor({[&](HWND e) {
                                    SetDlgItemTextA(e, IDC_EDIT_RED, "50");
-                                   driver.answers = {Reply(kMessageBoxText, IDNO), ChooseFile(wide)};
+                                   driver.answers = {ChooseFile(sixteen)};
                                    PostMessageA(main, WM_COMMAND, ID_FILE_OPEN, 0);
                                },
                                [&](HWND) { CHECK(!"still open after another file"); }});
-    CHECK(unrun == 1 && WindowText(main) == "Korvane - [wide.bmp]" && Shows(main, {{15, 15}}, Wide(255)));
+    CHECK(unrun == 1 && WindowText(main) == "Korvane - [sixteen.bmp]" && Shows(main, {{0, 0}}, Sixteen(0)));
 
     // Options: each value stored as it passes, the first out of range named with its bounds;
     // the editor opened next is laid out anew, and the values are stored at exit.
@@ -113,7 +130,7 @@ WIN_TEST(E2eColorTableEditor) {
     CHECK(driver.answers.empty() && grid.columns == 8 && grid.rows == 0);
     // Closing the main window ends the program from inside the editor's loop.
     unrun = driver.WithEditor({[&](HWND e) {
-        CHECK(GetWindowRect(e, &r) && r.right - r.left == 227 && r.bottom - r.top == 689);
+        CHECK(GetWindowRect(e, &r) && r.right - r.left == 227 && r.bottom - r.top == 179);
         PostMessageA(main, WM_CLOSE, 0, 0);
     }});
     MSG quit;

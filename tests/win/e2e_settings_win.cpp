@@ -32,14 +32,17 @@ WIN_TEST(E2eSettingsInTheRegistry) {
     RegSetKeyValueA(HKEY_LOCAL_MACHINE, kSettingsKey, "TextOption", REG_BINARY, seven, 4);
 
     // The real korvane.exe, from build/<dir>/app/ beside this one, reads them: it opens where
-    // they say. At exit it writes each value again under its name and type, every option as 0
-    // or 1, and, closed while minimised, the last normal rectangle.
+    // they say, with the file its command line names. At exit it writes each value again under its name and type, every
+    // option as 0 or 1, and, closed while minimised, the last normal rectangle.
     char self[MAX_PATH];
     std::string program(self, GetModuleFileNameA(nullptr, self, MAX_PATH));
     program = program.substr(0, program.rfind("\\tests\\")) + "\\app\\korvane.exe";
-    intptr_t process = _spawnl(_P_NOWAIT, program.c_str(), program.c_str(), nullptr);
+    std::string given = TempPath("given file.bmp");  // named on its command line, quoted
+    CHECK(WriteImage(given, 2, 2, [](int, int) { return RGB(1, 2, 3); }));
+    intptr_t process = _spawnl(_P_NOWAIT, program.c_str(), program.c_str(), ("\"" + given + "\"").c_str(), nullptr);
     WaitForInputIdle(reinterpret_cast<HANDLE>(process), 20000);  // waiting in its own loop
     HWND running = FindWindowA("Korvane", nullptr);
+    CHECK(WindowText(running) == "Korvane - [given file.bmp]");
     CHECK(GetWindowRect(running, &r) && r.left == 70 && r.top == 80 && r.right == 470 && r.bottom == 380);
     MoveWindow(running, 100, 120, 330, 300, TRUE);
     ShowWindow(running, SW_MINIMIZE);
