@@ -88,15 +88,14 @@ void updateTitle(Shell& shell, const char* path, int mark) {
 }
 
 int ChoosePath(WindowSystem& system, OwnerWindow owner, FileDialogKind kind, char* path) {
-    switch (system.ChooseFile(owner, kind, path)) {
-        case FileChoice::kChosen:
-            return 1;
-        case FileChoice::kTooLong:
-            system.ShowMessage(owner, kNameTooLongText, kProductName, MessageStyle::kError);
-            return 0;
-        default:
-            return 0;
+    return AcceptChoice(system, owner, system.ChooseFile(owner, kind, path));
+}
+
+int AcceptChoice(WindowSystem& system, OwnerWindow owner, FileChoice choice) {
+    if (choice == FileChoice::kTooLong) {
+        system.ShowMessage(owner, kNameTooLongText, kProductName, MessageStyle::kError);
     }
+    return choice == FileChoice::kChosen;
 }
 
 void adoptImage(Shell& shell, const char* newPath) {

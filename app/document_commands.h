@@ -14,6 +14,8 @@ void updateTitle(Shell& shell, const char* path, int mark);
 // Fills path (kPathBytes) and returns 1 when the user confirms a file in a dialog owned by
 // owner; a name too long for the buffer is refused with a message.
 int ChoosePath(WindowSystem& system, OwnerWindow owner, FileDialogKind kind, char* path);
+// 1 for a file chosen; a name too long for the buffer is refused with a message owned by owner.
+int AcceptChoice(WindowSystem& system, OwnerWindow owner, FileChoice choice);
 // The common end of a successful Open or New, once the document holds its new image.
 void adoptImage(Shell& shell, const char* newPath);
 

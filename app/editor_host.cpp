@@ -2,6 +2,7 @@
 
 #include "app/document_commands.h"
 #include "app/shell.h"
+#include "model/palette_file.h"
 
 const BitmapImage* ShellEditorHost::Image() {
     return shell_.document.image;
@@ -20,14 +21,26 @@ Answer ShellEditorHost::Ask(OwnerWindow owner, const char* text, MessageStyle st
 }
 
 int ShellEditorHost::ChooseOpenPath(OwnerWindow owner, char* path) {
-    return ChoosePath(shell_.system, owner, FileDialogKind::kOpen, path);
+    return ChoosePath(shell_.system, owner, FileDialogKind::kOpenColorTable, path);
 }
 
-int ShellEditorHost::LoadImage(BitmapImage& image, const char* path) {
+int ShellEditorHost::ChoosePaletteFile(OwnerWindow owner, char* path, PaletteFormat* format) {
+    return AcceptChoice(shell_.system, owner, shell_.system.ChoosePaletteFile(owner, path, format));
+}
+
+int ShellEditorHost::LoadColorTable(const char* path, ColorTable& table) {
+    BitmapImage image;
     DeviceContext dc = shell_.system.CreateMemoryContext();
     int loaded = image.Load(dc, path);
     shell_.system.DeleteMemoryContext(dc);
-    return loaded;
+    if (!loaded) {
+        return LoadPalette(path, table);
+    }
+    if (image.GetColorCount() == 0) {
+        table.Clear();
+        return 1;
+    }
+    return image.GetColorTable(table);
 }
 
 // The title gains its mark with the first change only; every change counts, so a Save as

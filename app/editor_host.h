@@ -15,7 +15,8 @@ class ShellEditorHost : public EditorHost {
     const ColorGridSettings& Grid() override;
     Answer Ask(OwnerWindow owner, const char* text, MessageStyle style) override;
     int ChooseOpenPath(OwnerWindow owner, char* path) override;
-    int LoadImage(BitmapImage& image, const char* path) override;
+    int ChoosePaletteFile(OwnerWindow owner, char* path, PaletteFormat* format) override;
+    int LoadColorTable(const char* path, ColorTable& table) override;
     void ApplyTable(const ColorTable& table) override;
 
   private:

@@ -9,53 +9,90 @@
 
 namespace {
 
-constexpr char kOpenFilter[] = "Bitmap Files (*.bmp;*.dib)|*.bmp;*.dib|All Files (*.*)|*.*|";
-constexpr char kSaveFilter[] = "Bitmap Files (*.bmp)|*.bmp|";
-constexpr char kOpenTitle[] = "開く";
-constexpr char kSaveTitle[] = "名前を付けて保存";
-constexpr char kDefaultExtension[] = "bmp";
+// Filters as the dialogs want them, the bars standing for zeros; the trailing bar gives the
+// double zero at the end.
+struct DialogKind {
+    const char* filter;
+    const char* title;
+    bool open;
+};
+
+constexpr DialogKind kBitmapOpen = {"Bitmap Files (*.bmp;*.dib)|*.bmp;*.dib|All Files (*.*)|*.*|", "開く", true};
+constexpr DialogKind kBitmapSave = {"Bitmap Files (*.bmp)|*.bmp|", "名前を付けて保存", false};
+constexpr DialogKind kTableOpen = {
+    "Bitmap Files (*.bmp;*.dib)|*.bmp;*.dib|Palette Files (*.pal;*.act;*.gpl)|*.pal;*.act;*.gpl|All Files (*.*)|*.*|",
+    "開く", true};
+// In the order of PaletteFormat.
+constexpr DialogKind kPaletteSave = {
+    "JASC-PAL (*.pal)|*.pal|RIFF Palette (*.pal)|*.pal|Adobe Color Table (*.act)|*.act|GIMP Palette (*.gpl)|*.gpl|",
+    "ﾊﾟﾚｯﾄをﾌｧｲﾙに保存", false};
+constexpr const char* kPaletteExtensions[] = {"pal", "pal", "act", "gpl"};
+constexpr size_t kFilterBytes = 160;
 
 constexpr DWORD kOpenFlags =
     OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NONETWORKBUTTON | OFN_LONGNAMES;
 constexpr DWORD kSaveFlags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NONETWORKBUTTON | OFN_LONGNAMES;
 
-// The dialogs want zero-separated lists; the trailing bar gives the double zero at the end.
-void MakeFilter(const char* text, char* out) {
-    for (size_t i = 0; text[i] != '\0'; ++i) {
-        out[i] = text[i] == '|' ? '\0' : text[i];
+// A name longer than the buffer ends the dialog as if it were cancelled, unless asked about.
+// filterIndex: the filter chosen, from 1. The pre-Windows 2000 record of 76 bytes.
+FileChoice RunDialog(HWND owner, const DialogKind& kind, const char* extension, char* path, DWORD* filterIndex) {
+    char filter[kFilterBytes] = {};
+    for (size_t i = 0; kind.filter[i] != '\0' && i + 2 < kFilterBytes; ++i) {
+        filter[i] = kind.filter[i] == '|' ? '\0' : kind.filter[i];
     }
-}
-
-// The pre-Windows 2000 record of 76 bytes.
-void PrepareDialog(OPENFILENAMEA& ofn, HWND owner, const char* filter, char* path, const char* title, DWORD flags) {
+    std::memset(path, 0, kPathBytes);
+    OPENFILENAMEA ofn;
     std::memset(&ofn, 0, sizeof(ofn));
     ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
     ofn.hwndOwner = owner;
     ofn.hInstance = ProgramInstance();
     ofn.lpstrFilter = filter;
-    ofn.nFilterIndex = 0;
     ofn.lpstrFile = path;
     ofn.nMaxFile = kPathBytes;
-    ofn.lpstrTitle = title;
-    ofn.lpstrDefExt = kDefaultExtension;
-    ofn.Flags = flags;
-}
-
-}  // namespace
-
-// A name longer than the buffer ends the dialog as if it were cancelled, unless asked about.
-FileChoice ChooseFileInDialog(HWND owner, FileDialogKind kind, char* path) {
-    bool open = kind == FileDialogKind::kOpen;
-    static_assert(sizeof(kOpenFilter) >= sizeof(kSaveFilter), "the buffer holds either filter");
-    char filter[sizeof(kOpenFilter)] = {};
-    MakeFilter(open ? kOpenFilter : kSaveFilter, filter);
-    std::memset(path, 0, kPathBytes);
-    OPENFILENAMEA ofn;
-    PrepareDialog(ofn, owner, filter, path, open ? kOpenTitle : kSaveTitle, open ? kOpenFlags : kSaveFlags);
-    if (open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn)) {
+    ofn.lpstrTitle = kind.title;
+    ofn.lpstrDefExt = extension;
+    ofn.Flags = kind.open ? kOpenFlags : kSaveFlags;
+    if (kind.open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn)) {
+        *filterIndex = ofn.nFilterIndex;
         return FileChoice::kChosen;
     }
     // The dialog writes the size it needed over the start of the buffer; none of it is a name.
     std::memset(path, 0, kPathBytes);
     return CommDlgExtendedError() == FNERR_BUFFERTOOSMALL ? FileChoice::kTooLong : FileChoice::kCancelled;
+}
+
+// The chosen filter's extension on a name typed without one, when the path has room for it.
+FileChoice WithExtension(char* path, const char* extension) {
+    const char* name = std::strrchr(path, '\\');
+    if (std::strchr(name != nullptr ? name : path, '.') != nullptr) {
+        return FileChoice::kChosen;
+    }
+    size_t length = std::strlen(path);
+    if (length + 1 + std::strlen(extension) >= kPathBytes) {
+        return FileChoice::kTooLong;
+    }
+    path[length] = '.';
+    std::strcpy(path + length + 1, extension);
+    return FileChoice::kChosen;
+}
+
+}  // namespace
+
+FileChoice ChooseFileInDialog(HWND owner, FileDialogKind kind, char* path) {
+    const DialogKind& dialog = kind == FileDialogKind::kSave             ? kBitmapSave
+                               : kind == FileDialogKind::kOpenColorTable ? kTableOpen
+                                                                         : kBitmapOpen;
+    DWORD filterIndex = 0;
+    return RunDialog(owner, dialog, "bmp", path, &filterIndex);
+}
+
+FileChoice ChoosePaletteFileInDialog(HWND owner, char* path, PaletteFormat* format) {
+    DWORD filterIndex = 0;
+    FileChoice choice = RunDialog(owner, kPaletteSave, nullptr, path, &filterIndex);
+    if (choice != FileChoice::kChosen) {
+        return choice;
+    }
+    DWORD index = filterIndex >= 1 && filterIndex <= 4 ? filterIndex - 1 : 0;
+    *format = static_cast<PaletteFormat>(index);
+    return WithExtension(path, kPaletteExtensions[index]);
 }

@@ -26,5 +26,7 @@ int RunKorvane(HINSTANCE instance, int showCommand, const char* commandLine);
 
 // Dialogs and the file choice, owned by owner.
 FileChoice ChooseFileInDialog(HWND owner, FileDialogKind kind, char* path);
+// A palette file to save, its format chosen by the dialog's filter.
+FileChoice ChoosePaletteFileInDialog(HWND owner, char* path, PaletteFormat* format);
 INT_PTR CALLBACK NewImageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -30,6 +30,10 @@ FileChoice Win32WindowSystem::ChooseFile(OwnerWindow owner, FileDialogKind kind,
     return ChooseFileInDialog(Handle(owner), kind, path);
 }
 
+FileChoice Win32WindowSystem::ChoosePaletteFile(OwnerWindow owner, char* path, PaletteFormat* format) {
+    return ChoosePaletteFileInDialog(Handle(owner), path, format);
+}
+
 int Win32WindowSystem::ShowNewImageDialog(NewImageSettings& values) {
     INT_PTR result = DialogBoxParamA(ProgramInstance(), MAKEINTRESOURCEA(IDD_NEW_IMAGE), window_, NewImageDialogProc,
                                      reinterpret_cast<LPARAM>(&values));

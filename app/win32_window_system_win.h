@@ -13,6 +13,7 @@ class Win32WindowSystem : public WindowSystem {
     OwnerWindow MainWindowOwner() override;
     Answer ShowMessage(OwnerWindow owner, const char* text, const char* caption, MessageStyle style) override;
     FileChoice ChooseFile(OwnerWindow owner, FileDialogKind kind, char* path) override;
+    FileChoice ChoosePaletteFile(OwnerWindow owner, char* path, PaletteFormat* format) override;
     int ShowNewImageDialog(NewImageSettings& values) override;
     void ShowAbout() override;
     void SetTitle(const char* title) override;

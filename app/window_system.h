@@ -5,6 +5,7 @@
 
 #include "app/settings.h"
 #include "model/device_context.h"
+#include "model/palette_file.h"
 #include "views/prompts.h"
 #include "views/view_window.h"
 
@@ -19,6 +20,8 @@ class WindowSystem : public ViewWindow {
     virtual Answer ShowMessage(OwnerWindow owner, const char* text, const char* caption, MessageStyle style) = 0;
     // Fills path (kPathBytes) with the file the user confirmed in an open or save dialog.
     virtual FileChoice ChooseFile(OwnerWindow owner, FileDialogKind kind, char* path) = 0;
+    // A save dialog for a palette file whose filter chooses the format.
+    virtual FileChoice ChoosePaletteFile(OwnerWindow owner, char* path, PaletteFormat* format) = 0;
     // The new-image dialog over values; it stores what the user typed even on Cancel.
     // 1 for OK, 0 for Cancel.
     virtual int ShowNewImageDialog(NewImageSettings& values) = 0;

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "model/bitmap_image.h"
+#include "model/palette_file.h"
 #include "model/file_io.h"
 #include "resources/resource.h"
 #include "resources/texts.h"
@@ -126,6 +127,8 @@ void ColorTableEditor::OnCommand(int command) {
             return Load();
         case ID_PALETTE_REVERT:
             return Revert();
+        case ID_PALETTE_EXPORT:
+            return Export();
         case ID_OP_INVERT_ALL:
             return ChangeEachEntry([](uint8_t* e) {
                 for (int c = 0; c < kChannelCount; ++c) {
@@ -252,22 +255,37 @@ void ColorTableEditor::Load() {
         host_.Ask(owner, kFileMissingText, MessageStyle::kError);
         return;
     }
-    BitmapImage other;
-    if (!host_.LoadImage(other, path)) {
+    ColorTable loaded;
+    if (!host_.LoadColorTable(path, loaded)) {
         host_.Ask(owner, kLoadErrorText, MessageStyle::kError);
         return;
     }
     uint32_t count = working_.GetCount();
-    if (other.GetColorCount() < count) {
+    if (loaded.GetCount() < count) {
         host_.Ask(owner, kTooFewEntriesText, MessageStyle::kWarning);
         return;
     }
-    ColorTable loaded;
-    if (!other.GetColorTable(loaded) || !working_.Assign(loaded.GetEntries(), count)) {
+    if (!working_.Assign(loaded.GetEntries(), count)) {
         host_.Ask(owner, kLoadErrorText, MessageStyle::kError);
         return;
     }
     FinishWholeTableChange();
+}
+
+// The table as the editor shows it, in the format the user chose; the editor and the document
+// stay as they were.
+void ColorTableEditor::Export() {
+    OwnerWindow owner = window_->Owner();
+    char path[kPathBytes];
+    PaletteFormat format = PaletteFormat::kJasc;
+    if (!host_.ChoosePaletteFile(owner, path, &format)) {
+        return;
+    }
+    if (format == PaletteFormat::kAct && working_.GetCount() > kLargestActEntries) {
+        host_.Ask(owner, kActTooLargeText, MessageStyle::kError);
+    } else if (!SavePalette(path, working_, format)) {
+        host_.Ask(owner, kSaveErrorText, MessageStyle::kError);
+    }
 }
 
 // Asked even when nothing changed; Yes marks the editor like any whole-table change.

@@ -52,6 +52,7 @@ class ColorTableEditor {
     void AskAndClose();
     void Load();
     void Revert();
+    void Export();
 
     EditorHost& host_;
     EditorWindow* window_ = nullptr;

@@ -3,6 +3,7 @@
 // the one way its work reaches the document.
 #pragma once
 
+#include "model/palette_file.h"
 #include "palette_editor/grid_settings.h"
 #include "views/prompts.h"
 
@@ -22,10 +23,12 @@ class EditorHost {
 
     // A box with the caption "Korvane".
     virtual Answer Ask(OwnerWindow owner, const char* text, MessageStyle style) = 0;
-    // Fills path (kPathBytes) with a file the user chose to open; a name too long is refused
-    // with a message. 1 when chosen.
+    // Fills path (kPathBytes) with a bitmap or palette file the user chose to open, or a palette
+    // file to save and its format; a name too long is refused with a message. 1 when chosen.
     virtual int ChooseOpenPath(OwnerWindow owner, char* path) = 0;
-    virtual int LoadImage(BitmapImage& image, const char* path) = 0;
+    virtual int ChoosePaletteFile(OwnerWindow owner, char* path, PaletteFormat* format) = 0;
+    // The colour table of a bitmap file (empty when it has none) or of a palette file.
+    virtual int LoadColorTable(const char* path, ColorTable& table) = 0;
 
     // Writes the table into the image from entry 0, shows the image with it and records the
     // change in the document.

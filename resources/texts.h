@@ -19,6 +19,7 @@ constexpr char kEditorChangedTitle[] = "カラーテーブル一覧 *";
 constexpr char kApplyPrompt[] = "カラーテーブルの変更を画像に反映しますか？\n（保存ではありません）";
 constexpr char kRevertPrompt[] = "最終保存時からの変更がすべて失われます。よろしいですか？";
 constexpr char kTooFewEntriesText[] = "ｴﾝﾄﾘ数が少ないです.";
+constexpr char kActTooLargeText[] = "An Adobe colour table holds at most 256 entries!";
 
 // The options dialog: the smallest and the largest value of the field that failed.
 constexpr char kRangeFormat[] = "%dから%dまでの整数を指定してください.";

@@ -11,7 +11,8 @@ enum class MessageStyle { kSavePrompt, kConfirm, kError, kQuestion, kWarning };
 
 enum class Answer { kNoQuestion, kOk, kYes, kNo, kCancel };
 
-enum class FileDialogKind { kOpen, kSave };
+// A bitmap to open or save; a bitmap or palette file to take a colour table from.
+enum class FileDialogKind { kOpen, kSave, kOpenColorTable };
 // kTooLong: the user confirmed a name longer than a path buffer holds.
 enum class FileChoice { kCancelled, kChosen, kTooLong };
 

@@ -74,9 +74,13 @@ class FakeWindowSystem : public WindowSystem {
         }
         return Next(answers, Answer::kCancel);
     }
-    // "" cancels; a path of kPathBytes or more is too long.
+    // "" cancels; a path of kPathBytes or more is too long. A palette is saved as paletteFormat.
+    FileChoice ChoosePaletteFile(OwnerWindow owner, char* path, PaletteFormat* format) override {
+        *format = paletteFormat;
+        return ChooseFile(owner, FileDialogKind::kSave, path);
+    }
     FileChoice ChooseFile(OwnerWindow owner, FileDialogKind kind, char* path) override {
-        fileDialogs += owner == kEditor ? "E" : owner != kMain ? "?" : kind == FileDialogKind::kOpen ? "O" : "S";
+        fileDialogs += owner == kEditor ? "E"[0] : owner != kMain ? '?' : "OSC"[static_cast<int>(kind)];
         std::string chosen = Next(paths, std::string());
         CopyPath(path, chosen.c_str());
         return chosen.size() >= kPathBytes ? FileChoice::kTooLong
@@ -146,6 +150,7 @@ class FakeWindowSystem : public WindowSystem {
     Shell* shell = nullptr;
     std::deque<Answer> answers;
     std::deque<std::string> paths;
+    PaletteFormat paletteFormat = PaletteFormat::kJasc;
     NewImageSettings newImage;  // typed and OK pressed, once, when newImageOk; else Cancel
     int newImageOk = 0;
     std::function<void()> duringMessage;
