@@ -1,16 +1,19 @@
+#include "model/palette_file.h"
 #include "tests/app/shell_fixture.h"
 
 // The editor over the document's image. Entry i of each file is (10 + i, 20 + i, 30 + i).
 class EditorTest : public ShellTest {
   protected:
-    std::string WriteTable(const char* name, uint32_t entries) {
+    // A bitmap file, or a palette file of the format given.
+    std::string WriteTable(const char* name, uint32_t entries, const PaletteFormat* format = nullptr) {
         BitmapImage image;
         ColorTable table;
         EXPECT_TRUE(image.Create(nullptr, 2, 2, entries <= 16 ? 4 : 8, entries) && image.GetColorTable(table));
         for (uint32_t i = 0; i < entries; ++i) {
             table.SetColor(i, 10 + i, 20 + i, 30 + i);
         }
-        EXPECT_TRUE(image.SetColorTable(0, table) && image.Save(PathOf(name).c_str(), 1));
+        EXPECT_TRUE(format != nullptr ? SavePalette(PathOf(name).c_str(), table, *format)
+                                      : image.SetColorTable(0, table) && image.Save(PathOf(name).c_str(), 1));
         return PathOf(name);
     }
     // Opens the file, dropping any changes unasked, and runs the work while the editor is open.
@@ -118,19 +121,38 @@ TEST_F(EditorTest, WholeTableChangesAndRevert) {
 // them; any other file is refused with its message and changes nothing.
 TEST_F(EditorTest, LoadTakesTheFirstEntriesOfALargeEnoughTable) {
     std::ofstream(PathOf("bad.bmp")) << "not a bitmap";
-    WriteBitmap("rgb.bmp", 2, 2, 24, 0), WriteTable("eight.bmp", 8), WriteTable("all.bmp", 256);
+    const PaletteFormat kRiff = PaletteFormat::kRiff, kGpl = PaletteFormat::kGpl;
+    WriteBitmap("rgb.bmp", 2, 2, 24, 0), WriteTable("eight.bmp", 8), WriteTable("few.pal", 15, &kRiff);
+    WriteTable("all.gpl", 256, &kGpl);
     Edit(WriteTable("sixteen.bmp", 16), [&](FakeEditorWindow&) {
         Do(ID_OP_SWAP_RG);
-        for (std::string name : {"", "none.bmp", "bad.bmp", "rgb.bmp", "eight.bmp", "all.bmp"}) {
+        for (std::string name : {"", "none.bmp", "bad.bmp", "rgb.bmp", "eight.bmp", "few.pal", "all.gpl"}) {
             fake.paths = {name.empty() ? name : PathOf(name.c_str())};
             Do(ID_PALETTE_LOAD);
-            EXPECT_EQ(Working() + " " + Working(15), name != "all.bmp" ? "20 10 30 35 25 45" : "10 20 30 25 35 45");
+            EXPECT_EQ(Working() + " " + Working(15), name != "all.gpl" ? "20 10 30 35 25 45" : "10 20 30 25 35 45");
         }
     });
-    EXPECT_EQ(fake.fileDialogs + " " + std::to_string(shell.editor.WorkingTable().GetCount()), "OEEEEEE 0");
-    EXPECT_EQ(fake.messages,
-              "(editor) xThe file doesn't exist! @Korvane\n(editor) xLoading error! @Korvane\n"
-              "(editor) wｴﾝﾄﾘ数が少ないです. @Korvane\n(editor) wｴﾝﾄﾘ数が少ないです. @Korvane\n");
+    EXPECT_EQ(fake.fileDialogs + " " + std::to_string(shell.editor.WorkingTable().GetCount()), "OEEEEEEE 0");
+    std::string tooFew = "(editor) wｴﾝﾄﾘ数が少ないです. @Korvane\n";
+    EXPECT_EQ(fake.messages, "(editor) xThe file doesn't exist! @Korvane\n(editor) xLoading error! @Korvane\n" +
+                                 tooFew + tooFew + tooFew);
+}
+
+// Export writes the table as the editor shows it in the format chosen, and changes nothing else;
+// a file that cannot be written is reported.
+TEST_F(EditorTest, ExportWritesTheTableAsShown) {
+    Edit(WriteTable("sixteen.bmp", 16), [&](FakeEditorWindow&) {
+        Do(ID_OP_SWAP_RG);
+        fake.paletteFormat = PaletteFormat::kAct;
+        fake.paths = {PathOf("out.act"), PathOf("missing/out.act")};
+        Do(ID_PALETTE_EXPORT);
+        Do(ID_PALETTE_EXPORT);
+        ColorTable saved;
+        ASSERT_TRUE(LoadPalette(PathOf("out.act").c_str(), saved) && saved.GetCount() == 16);
+        EXPECT_EQ(Entry(saved, 0) + " " + Entry(saved, 15) + " " + std::to_string(shell.editor.IsModified()),
+                  "20 10 30 35 25 45 1");
+    });
+    EXPECT_EQ(fake.messages + std::to_string(shell.document.dirty), "(editor) xSaving error! @Korvane\n0");
 }
 
 // Apply writes the table into the image and marks the document, its title only the first time;
