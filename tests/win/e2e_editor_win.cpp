@@ -3,10 +3,13 @@
 #include "tests/win/e2e_driver_win.h"
 
 #include <commctrl.h>
+#include <dlgs.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
 #include "app/settings_store.h"
+#include "model/color_table.h"
+#include "model/palette_file.h"
 
 // A drop of one file, as the shell hands it to the window.
 static HDROP DropOf(const std::string& path) {
@@ -138,4 +141,55 @@ WIN_TEST(E2eColorTableEditor) {
     driver.Finish();
     CHECK(StoredIntegers("DrawColorTable", RRF_RT_REG_BINARY) == (std::vector<int32_t>{10, 1, 2, 20, 12, 8, 0}));
     deleteSettings();
+}
+
+// Tables from palette files into a 256-colour image's editor (a 16-entry one is too few), and the
+// table saved in each format by the save dialog's filter, then loaded back after a change.
+WIN_TEST(E2ePaletteFiles) {
+    auto First = [](uint32_t i) -> COLORREF { return RGB(i, 255 - i, 7); };
+    auto Second = [](uint32_t i) -> COLORREF { return RGB(3, i, 255 - i); };
+    auto Save = [](const std::string& path, uint32_t n, COLORREF (*colour)(uint32_t), PaletteFormat format) {
+        std::vector<uint8_t> entries;
+        for (uint32_t i = 0; i < n; ++i) {
+            entries.insert(entries.end(), {GetRValue(colour(i)), GetGValue(colour(i)), GetBValue(colour(i)), 0});
+        }
+        ColorTable table;
+        return table.Assign(entries.data(), n) && SavePalette(path.c_str(), table, format);
+    };
+    std::string wide = TempPath("wide.bmp"), jasc = TempPath("first.pal"), gpl = TempPath("second.gpl"),
+                riff = TempPath("sixteen.pal"), shown;
+    CHECK(WriteImage(
+        wide, 16, 16, [](int x, int y) { return y * 16 + x; }, 256, [](uint32_t) { return 0; }));
+    CHECK(Save(jasc, 256, First, PaletteFormat::kJasc) && Save(gpl, 256, Second, PaletteFormat::kGpl) &&
+          Save(riff, 16, First, PaletteFormat::kRiff));
+    E2eDriver driver;
+    HWND main = driver.Start();
+    driver.answers = {ChooseFile(wide)};
+    driver.Command(ID_FILE_OPEN);
+    POINT last = {13 + 17 * 15, 13 + 17 * 15};
+    size_t unrun = driver.WithEditor({[&](HWND e) {
+        driver.answers = {ChooseFile(jasc), ChooseFile(gpl), ChooseFile(riff),
+                          Reply(kMessageBoxText, IDOK, "", &shown)};
+        for (COLORREF (*colour)(uint32_t) : {+First, +Second, +Second}) {
+            SendMessageA(e, WM_COMMAND, ID_PALETTE_LOAD, 0);
+            CHECK(Shows(e, {{13, 13}}, colour(0)) && Shows(e, {last}, colour(255)));
+        }
+        CHECK(shown == "ｴﾝﾄﾘ数が少ないです.");
+        for (int format = 0; format < 4; ++format) {
+            std::string saved = TempPath(("out" + std::to_string(format) + ".pal").c_str());
+            driver.answers = {[=](HWND dialog) {
+                                  SendDlgItemMessageA(dialog, cmb1, CB_SETCURSEL, static_cast<WPARAM>(format), 0);
+                                  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELCHANGE), 0);
+                                  return ChooseFile(saved)(dialog);
+                              },
+                              ChooseFile(saved)};
+            SendMessageA(e, WM_COMMAND, ID_PALETTE_EXPORT, 0);
+            SendMessageA(e, WM_COMMAND, ID_OP_INVERT_ALL, 0);
+            SendMessageA(e, WM_COMMAND, ID_PALETTE_LOAD, 0);
+            std::vector<uint8_t> bytes = ReadFileBytes(saved);
+            CHECK(format == 2 ? bytes.size() == 772 : !bytes.empty() && bytes[0] == "JR G"[format]);
+            CHECK(driver.answers.empty() && Shows(e, {{13, 13}}, Second(0)) && Shows(e, {last}, Second(255)));
+        }
+    }});
+    CHECK(unrun == 0 && WindowText(main) == "Korvane - [wide.bmp]");
 }
