@@ -7,6 +7,7 @@
 
 #include "model/byte_source.h"
 #include "model/device_context.h"
+#include "model/read_refusal.h"
 
 class ColorTable;
 class Surface;
@@ -44,6 +45,8 @@ class BitmapImage {
     int Create(DeviceContext dc, int32_t width, int32_t height, uint32_t bitsPerPixel, uint32_t colorCount);
     int Load(DeviceContext dc, const char* path);
     int Read(DeviceContext dc, ByteSource& file);
+    // Why the last Load or Read failed; kNone after one that succeeded.
+    const ReadRefusal& GetRefusal() const { return refusal_; }
     int Save(const char* path, int overwrite) const;
     // Brings the info block's colours to the surface: in place for an indexed one, otherwise by
     // making a new surface and copying the pixels over. On failure the old surface stays.
@@ -53,7 +56,8 @@ class BitmapImage {
     void DrawPart(DeviceContext dc, int x, int y, int sourceX, int sourceY, int width, int height) const;
 
   private:
-    int ReadHeaders(ByteSource& file, uint64_t* remaining);
+    int ReadHeaders(ByteSource& file);
+    int ReadExactly(ByteSource& file, void* destination, uint32_t count);
 
     uint8_t* fileHeader_ = nullptr;
     uint8_t* info_ = nullptr;
@@ -62,4 +66,5 @@ class BitmapImage {
     uint32_t colorCount_ = 0;
     uint32_t imageSize_ = 0;
     uint32_t bytesPerLine_ = 0;
+    ReadRefusal refusal_;  // kept by Clear: a failed read clears the image and explains why
 };

@@ -1,6 +1,7 @@
 #include "model/bmp_format.h"
 
 #include "model/checked_size.h"
+#include "model/read_refusal.h"
 
 FileHeaderFields DecodeFileHeader(const uint8_t* b) {
     FileHeaderFields f;
@@ -62,17 +63,27 @@ uint32_t ColorCountOnRead(uint32_t biClrUsed, uint32_t bitCount) {
     return bitCount < 16 ? (1u << bitCount) : 0;
 }
 
-int ComputeBitmapSizes(int32_t width, int32_t height, uint32_t bitCount, uint32_t colorCount, BitmapSizes* sizes) {
+int ComputeBitmapSizes(int32_t width,
+                       int32_t height,
+                       uint32_t bitCount,
+                       uint32_t colorCount,
+                       BitmapSizes* sizes,
+                       ReadRefusal* refusal) {
     BitmapSizes s;
-    if (!ComputeBytesPerLine(width, bitCount, &s.bytesPerLine) ||
-        !CheckedMul32(s.bytesPerLine, HeightMagnitude(height), &s.imageSize) ||
-        !CheckedMul32(colorCount, 4, &s.colorTableBytes)) {
-        return 0;
+    uint32_t rows = HeightMagnitude(height);
+    if (!ComputeBytesPerLine(width, bitCount, &s.bytesPerLine)) {
+        return Refuse(refusal, ReadRefusal::kRowTooLong, static_cast<uint32_t>(width), bitCount);
+    }
+    if (!CheckedMul32(s.bytesPerLine, rows, &s.imageSize)) {
+        return Refuse(refusal, ReadRefusal::kImageTooLarge, s.bytesPerLine, rows);
+    }
+    if (!CheckedMul32(colorCount, 4, &s.colorTableBytes)) {
+        return Refuse(refusal, ReadRefusal::kEntryCount, colorCount);
     }
     uint32_t headersAndTable;
     if (!CheckedAdd32(kHeadersSize, s.colorTableBytes, &headersAndTable) ||
         !CheckedAdd32(headersAndTable, s.imageSize, &s.fileSize)) {
-        return 0;
+        return Refuse(refusal, ReadRefusal::kFileTooLarge, s.colorTableBytes, s.imageSize);
     }
     *sizes = s;
     return 1;

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+struct ReadRefusal;
+
 constexpr uint32_t kFileHeaderSize = 14;
 constexpr uint32_t kInfoHeaderSize = 40;
 constexpr uint32_t kHeadersSize = kFileHeaderSize + kInfoHeaderSize;
@@ -94,15 +96,26 @@ uint32_t HeightMagnitude(int32_t height);
 // 0 when the width is negative or the row does not fit 32 bits.
 int ComputeBytesPerLine(int32_t width, uint32_t bitCount, uint32_t* bytesPerLine);
 
+// The bit counts a plain RGB image may have.
+inline bool IsKnownBitCount(uint32_t bitCount) {
+    return bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 16 || bitCount == 24 || bitCount == 32;
+}
+
 // N on reading: biClrUsed when set, else 2^bits below 16 bits per pixel, else 0.
 uint32_t ColorCountOnRead(uint32_t biClrUsed, uint32_t bitCount);
 
 // The sizes that follow from a header: row length, image size, colour-table bytes and the
-// whole file (54 + 4N + image size). 0 when any of them does not fit 32 bits.
+// whole file (54 + 4N + image size). 0 when any of them does not fit 32 bits, named in refusal
+// when one is given.
 struct BitmapSizes {
     uint32_t bytesPerLine;
     uint32_t imageSize;
     uint32_t colorTableBytes;
     uint32_t fileSize;
 };
-int ComputeBitmapSizes(int32_t width, int32_t height, uint32_t bitCount, uint32_t colorCount, BitmapSizes* sizes);
+int ComputeBitmapSizes(int32_t width,
+                       int32_t height,
+                       uint32_t bitCount,
+                       uint32_t colorCount,
+                       BitmapSizes* sizes,
+                       ReadRefusal* refusal = nullptr);

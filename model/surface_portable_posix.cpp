@@ -87,10 +87,8 @@ Surface* CreateSurface(DeviceContext, const uint8_t* info, uint32_t infoSize, ui
     }
     InfoHeaderFields h = DecodeInfoHeader(info);
     uint32_t bitCount = h.biBitCount;
-    bool knownDepth =
-        bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 16 || bitCount == 24 || bitCount == 32;
     BitmapSizes sizes;
-    if (!knownDepth || h.biWidth < 1 || h.biHeight == 0 || h.biHeight == INT32_MIN ||
+    if (!IsKnownBitCount(bitCount) || h.biWidth < 1 || h.biHeight == 0 || h.biHeight == INT32_MIN ||
         !ComputeBitmapSizes(h.biWidth, h.biHeight, bitCount, 0, &sizes) || sizes.imageSize > gMaxSurfaceBytes) {
         return nullptr;
     }

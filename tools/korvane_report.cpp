@@ -94,7 +94,8 @@ int main(int argc, char** argv) {
     // DIB_RGB_COLORS does not use one either.
     BitmapImage image;
     if (!image.Load(nullptr, path)) {
-        fprintf(stderr, "korvane-report: %s: cannot be read as an uncompressed bitmap file\n", path);
+        fprintf(stderr, "korvane-report: %s: cannot be read as an uncompressed bitmap file: %s\n", path,
+                DescribeRefusal(image.GetRefusal()).c_str());
         return kExitLoadFailed;
     }
 

@@ -36,43 +36,57 @@ static Bytes Saved(const BitmapImage& image) {
     return image.Save(gDir.File("saved.bmp").c_str(), 1) ? ReadAllBytes(gDir.File("saved.bmp")) : Bytes();
 }
 
-// Taken: w, h, N (biClrUsed, else 2^bits below 16 bits), row, table (-1 none), saved back; or nothing.
+// Taken: w, h, N (biClrUsed, else 2^bits below 16 bits), row, table (-1 none), saved back; or nothing, for
+// the reason that names the case.
 TEST(BitmapImageRead, TakesWhatTheHeaderDescribesOrNothing) {
     const Bytes good = MakeBmp(4, 2, 8, 2, 2), full = MakeBmp(9, 3, 4, 16);
-    std::vector<std::tuple<const char*, Bytes, std::vector<int64_t>>> cases = {
+    std::vector<std::tuple<std::string, Bytes, std::vector<int64_t>>> cases = {
         {"biClrUsed", MakeBmp(4, 2, 8, 16, 16), {4, 2, 16, 4, 16}},
         {"bfOffBits unused", Poke(MakeBmp(4, 2, 8, 256), {{2, 12345}, {6, 7}, {10, 2000}}), {4, 2, 256, 4, 256}},
         {"1 bit", MakeBmp(33, 5, 1, 2), {33, 5, 2, 8, 2}},
         {"top-down", MakeBmp(9, -3, 4, 16), {9, 3, 16, 8, 16}},
         {"16 bits", MakeBmp(2, 2, 16, 0), {2, 2, 0, 4, -1}},
         {"24 bits with a table", MakeBmp(3, 2, 24, 3, 3), {3, 2, 3, 12, 3}},
-        {"magic BA", Poke(good, {{0, 0x4142}}), {}},
-        {"108-byte header", Poke(good, {{14, 108}}), {}},
-        {"bit fields", Poke(MakeBmp(4, 2, 16, 0), {{30, 3}}), {}},
-        {"2 bits per pixel", MakeBmp(4, 2, 2, 4), {}},
-        {"width 0", MakeBmp(0, 2, 8, 2, 2), {}},
-        {"negative width", MakeBmp(-4, 2, 8, 2, 2), {}},
-        {"height 0", MakeBmp(4, 0, 8, 2, 2), {}},
-        {"4N wraps to 4", Poke(good, {{46, 0x40000001}}), {}},
-        {"rows x 4 bytes wrap to 8", Poke(MakeBmp(1, 2, 32, 0), {{22, 0x40000002}}), {}},
-        {"table beyond the file", Poke(good, {{46, 305402420}}), {}},
-        {"bits beyond the file", Poke(good, {{18, 30000}, {22, 30000}}), {}}};
+        {"the file starts with 0x42 0x41, not \"BM\"", Poke(good, {{0, 0x4142}}), {}},
+        {"the info header has 108 bytes, not 40", Poke(good, {{14, 108}}), {}},
+        {"the compression is 3, not 0 (plain RGB)", Poke(MakeBmp(4, 2, 16, 0), {{30, 3}}), {}},
+        {"the bit count is 2, not 1, 4, 8, 16, 24 or 32", MakeBmp(4, 2, 2, 4), {}},
+        {"the width is 0; it must be at least 1", MakeBmp(0, 2, 8, 2, 2), {}},
+        {"the width is -4; it must be at least 1", MakeBmp(-4, 2, 8, 2, 2), {}},
+        {"the height is 0", MakeBmp(4, 0, 8, 2, 2), {}},
+        {"a colour table of 1073741825 entries does not fit 32 bits", Poke(good, {{46, 0x40000001}}), {}},
+        {"1073741826 rows of 4 bytes do not fit 32 bits", Poke(MakeBmp(1, 2, 32, 0), {{22, 0x40000002}}), {}},
+        {"a row of 1073741825 32-bit pixels does not fit 32 bits", Poke(MakeBmp(1, 1, 32, 0), {{18, 0x40000001}}), {}},
+        {"the file size 54 + 64 + 4294967180 does not fit 32 bits", Poke(MakeBmp(1, 1, 4, 16), {{22, 1073741795}}), {}},
+        {"the colour table needs 1221609680 bytes; 16 remain after the headers", Poke(good, {{46, 305402420}}), {}},
+        {"the pixel bits need 120000 bytes; 8 remain after the colour table", Poke(good, {{22, 30000}}), {}}};
     for (size_t cut = 0; cut < full.size(); ++cut) {
-        cases.emplace_back("cut short", Bytes(full.begin(), full.begin() + cut), std::vector<int64_t>());
+        const std::string left = std::to_string(cut < 54 ? cut : cut < 118 ? cut - 54 : cut - 118);
+        cases.emplace_back(cut < 54    ? "the two headers need 54 bytes; the file has " + left
+                           : cut < 118 ? "the colour table needs 64 bytes; " + left + " remain after the headers"
+                                       : "the pixel bits need 24 bytes; " + left + " remain after the colour table",
+                           Bytes(full.begin(), full.begin() + cut), std::vector<int64_t>());
     }
     BitmapImage image;
     for (const auto& [name, bytes, expected] : cases) {
         ColorTable table;
         int32_t w = 0, h = 0;
         std::vector<int64_t> taken;
-        ASSERT_TRUE(Read(image, full));  // a loaded image is replaced, also by a failure
+        ASSERT_TRUE(Read(image, full) && image.GetRefusal().kind == ReadRefusal::kNone);  // replaced even by a failure
         if (Read(image, bytes) && image.GetSize(&w, &h)) {
             const int64_t entries = image.GetColorTable(table) ? int64_t{table.GetCount()} : -1;
             taken = {w, h, image.GetColorCount(), image.GetBytesPerLine(), entries};
         }
         EXPECT_EQ(taken, expected) << name << ", " << bytes.size() << " bytes";
+        EXPECT_EQ(DescribeRefusal(image.GetRefusal()), taken.empty() ? name : "") << bytes.size() << " bytes";
         EXPECT_TRUE(taken.empty() ? IsEmpty(image) : Saved(image) == bytes) << name;
     }
+    struct Shrinking : MemorySource {  // a file that shrinks while it is read
+        using MemorySource::MemorySource;
+        uint32_t Read(void* destination, uint32_t count) override { return MemorySource::Read(destination, count) / 2; }
+    } shrinking(full.data(), full.size());
+    EXPECT_TRUE(!image.Read(nullptr, shrinking) && IsEmpty(image));
+    EXPECT_EQ(DescribeRefusal(image.GetRefusal()), "a read asked for 54 bytes and got 27");
 }
 
 // Width, height, bits, entries, and whether it can be made: saved with a file header, table and bits of 0.
@@ -107,7 +121,7 @@ TEST(BitmapImageColors, MakeSurfaceDrawsTheNewTableAsTheFileReadWithItDoes) {
     };
     for (const Bytes& file : {MakeBmp(5, -2, 8, 256), MakeBmp(5, 2, 8, 300, 300), MakeBmp(5, -2, 4, 16),
                               MakeBmp(5, 2, 4, 3, 3), MakeBmp(5, -2, 1, 2), MakeBmp(5, -2, 24, 3, 3)}) {
-        BitmapImage image, original, fresh;
+        BitmapImage image, original, fresh, unmade;
         ColorTable table;
         ASSERT_TRUE(Read(image, file) && Read(original, file) && image.GetColorTable(table));
         for (uint32_t i = 0; i < table.GetCount(); ++i) {
@@ -118,6 +132,8 @@ TEST(BitmapImageColors, MakeSurfaceDrawsTheNewTableAsTheFileReadWithItDoes) {
         ASSERT_TRUE(image.SetColorTable(0, table) && drawn(image) == drawn(original) && Read(fresh, Saved(image)));
         const uint32_t limit = SetMemorySurfaceLimit(3);
         EXPECT_EQ(image.MakeSurface(nullptr), int{indexed}) << file[28];
+        EXPECT_EQ(Read(unmade, file) ? "" : DescribeRefusal(unmade.GetRefusal()),
+                  "no surface can be made for " + std::to_string(image.GetImageSize()) + " bytes of pixels");
         EXPECT_TRUE(SetMemorySurfaceLimit(limit) == 3 && image.GetBits() == bits);
         EXPECT_EQ(drawn(image), drawn(indexed ? fresh : original)) << file[28];
         EXPECT_TRUE(image.MakeSurface(nullptr) && (image.GetBits() == bits) == indexed && Saved(image) == Saved(fresh));
