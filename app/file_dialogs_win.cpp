@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "app/common_dialogs_win.h"
 #include "app/main_window_win.h"
 
 namespace {
@@ -52,10 +53,10 @@ FileChoice ChooseFileInDialog(HWND owner, FileDialogKind kind, char* path) {
     std::memset(path, 0, kPathBytes);
     OPENFILENAMEA ofn;
     PrepareDialog(ofn, owner, filter, path, open ? kOpenTitle : kSaveTitle, open ? kOpenFlags : kSaveFlags);
-    if (open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn)) {
+    if (open ? LazyGetOpenFileNameA(&ofn) : LazyGetSaveFileNameA(&ofn)) {
         return FileChoice::kChosen;
     }
     // The dialog writes the size it needed over the start of the buffer; none of it is a name.
     std::memset(path, 0, kPathBytes);
-    return CommDlgExtendedError() == FNERR_BUFFERTOOSMALL ? FileChoice::kTooLong : FileChoice::kCancelled;
+    return LazyCommDlgExtendedError() == FNERR_BUFFERTOOSMALL ? FileChoice::kTooLong : FileChoice::kCancelled;
 }
