@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "app/common_dialogs_win.h"
 #include "app/main_window_win.h"
 
 namespace {
@@ -52,13 +53,13 @@ FileChoice RunDialog(HWND owner, const DialogKind& kind, const char* extension, 
     ofn.lpstrTitle = kind.title;
     ofn.lpstrDefExt = extension;
     ofn.Flags = kind.open ? kOpenFlags : kSaveFlags;
-    if (kind.open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn)) {
+    if (kind.open ? LazyGetOpenFileNameA(&ofn) : LazyGetSaveFileNameA(&ofn)) {
         *filterIndex = ofn.nFilterIndex;
         return FileChoice::kChosen;
     }
     // The dialog writes the size it needed over the start of the buffer; none of it is a name.
     std::memset(path, 0, kPathBytes);
-    return CommDlgExtendedError() == FNERR_BUFFERTOOSMALL ? FileChoice::kTooLong : FileChoice::kCancelled;
+    return LazyCommDlgExtendedError() == FNERR_BUFFERTOOSMALL ? FileChoice::kTooLong : FileChoice::kCancelled;
 }
 
 // The chosen filter's extension on a name typed without one, when the path has room for it.

@@ -119,15 +119,24 @@ INT_PTR CALLBACK EditorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
     return FALSE;
 }
 
+// The dialog's trackbars need their class registered before it is made. comctl32 is loaded the
+// first time (not at the program's start) and kept; without it there is no editor.
+bool RegisterTrackbarClass() {
+    HMODULE library = LoadLibraryA("comctl32.dll");
+    // Through void*, as GetProcAddress's own type matches no function's.
+    auto* initialize = reinterpret_cast<BOOL WINAPI (*)(const INITCOMMONCONTROLSEX*)>(
+        library == nullptr ? nullptr : reinterpret_cast<void*>(GetProcAddress(library, "InitCommonControlsEx")));
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_BAR_CLASSES};
+    return initialize != nullptr && initialize(&controls);
+}
+
 }  // namespace
 
 void RunEditorWindow(ColorTableEditor& editor, HINSTANCE instance, HWND owner) {
-    // The dialog's trackbars need their class registered before it is made.
-    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
     Win32EditorWindow window(editor);
-    HWND dialog = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_COLOR_TABLE), owner, EditorDialogProc,
-                                     reinterpret_cast<LPARAM>(&window));
+    HWND dialog = RegisterTrackbarClass() ? CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_COLOR_TABLE), owner,
+                                                               EditorDialogProc, reinterpret_cast<LPARAM>(&window))
+                                          : nullptr;
     if (dialog == nullptr) {
         editor.OnDestroyed();
         return;
