@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Writes a small seed corpus for the BMP reader fuzzer: valid files of every depth and a
-few near misses. usage: make_seeds.py OUTPUT_FOLDER"""
+few near misses; with --palettes, palette files of each format for the palette fuzzer instead.
+usage: make_seeds.py [--palettes] OUTPUT_FOLDER"""
 import os
 import struct
 import sys
@@ -19,10 +20,26 @@ def bmp(width, height, bits, used=0, compression=0, info_size=40, entries=None, 
     return head + info + table + bytes([pixel]) * image
 
 
-def main():
-    out = sys.argv[1]
-    os.makedirs(out, exist_ok=True)
-    seeds = {
+def palettes():
+    colours = [(i * 7 & 0xFF, i * 13 & 0xFF, i * 29 & 0xFF) for i in range(16)]
+    lines = "".join("%d %d %d\r\n" % c for c in colours)
+    data = struct.pack("<HH", 0x0300, len(colours)) + b"".join(bytes(c) + b"\0" for c in colours)
+    act = b"".join(bytes(c) for c in colours).ljust(768, b"\0")
+    return {
+        "jasc.pal": ("JASC-PAL\r\n0100\r\n%d\r\n" % len(colours) + lines).encode(),
+        "jasc_lf_blanks.pal": b"JASC-PAL\n0100\n 2 \n\t1  2\t3 \n255 0 10\n\n",
+        "riff.pal": b"RIFF" + struct.pack("<I", 4 + 8 + len(data)) + b"PAL data" + struct.pack("<I", len(data)) + data,
+        "riff_extra_chunk.pal": b"RIFF" + struct.pack("<I", 4 + 12 + 8 + len(data)) + b"PAL junk\3\0\0\0abc\0data"
+        + struct.pack("<I", len(data)) + data,
+        "act_768.act": act,
+        "act_772.act": act + struct.pack(">HH", len(colours), 0xFFFF),
+        "gimp.gpl": ("GIMP Palette\nName: Seed\nColumns: 4\n# comment\n\n"
+                     + "".join("%3d %3d %3d\tIndex %d\n" % (c + (i,)) for i, c in enumerate(colours))).encode(),
+    }
+
+
+def bitmaps():
+    return {
         "1bit": bmp(33, 3, 1),
         "4bit": bmp(9, 2, 4, used=5),
         "8bit": bmp(4, 4, 8),
@@ -35,8 +52,17 @@ def main():
         "v4_header": bmp(4, 4, 8, info_size=108),
         "short_pixels": bmp(8, 8, 8)[:-5],
     }
+
+
+def main():
+    out = sys.argv[-1]
+    os.makedirs(out, exist_ok=True)
+    if sys.argv[1:2] == ["--palettes"]:
+        seeds = palettes()
+    else:
+        seeds = {name + ".bmp": data for name, data in bitmaps().items()}
     for name, data in seeds.items():
-        with open(os.path.join(out, name + ".bmp"), "wb") as f:
+        with open(os.path.join(out, name), "wb") as f:
             f.write(data)
 
 

@@ -1,1 +1,136 @@
 #include "model/palette_file.h"
+
+#include <cstring>
+
+#include "model/color_table.h"
+#include "model/file_io.h"
+#include "model/palette_formats.h"
+
+namespace {
+
+// Enough of the start of a file to tell every format: "GIMP Palette" and its CR LF.
+constexpr uint32_t kDetectionBytes = 16;
+
+// The file starts with text as its whole first line, ended by LF or CR LF.
+int StartsWithLine(const uint8_t* bytes, uint64_t size, const char* text) {
+    const uint64_t length = strlen(text);
+    if (size <= length || memcmp(bytes, text, length) != 0) {
+        return 0;
+    }
+    return bytes[length] == '\n' || (bytes[length] == '\r' && size > length + 1 && bytes[length + 1] == '\n');
+}
+
+// Judged from the first kDetectionBytes (or all, when fewer) and the size of the whole file, so
+// a reader can tell the format, and with it the largest size allowed, before reading on.
+int DetectFromStart(const uint8_t* start, uint64_t startSize, uint64_t fileSize, PaletteFormat* format) {
+    if (StartsWithLine(start, startSize, "JASC-PAL")) {
+        *format = PaletteFormat::kJasc;
+    } else if (StartsWithLine(start, startSize, "GIMP Palette")) {
+        *format = PaletteFormat::kGpl;
+    } else if (startSize >= 12 && memcmp(start, "RIFF", 4) == 0 && memcmp(start + 8, "PAL ", 4) == 0) {
+        *format = PaletteFormat::kRiff;
+    } else if ((fileSize == kActFileSize || fileSize == kActFileSizeWithCount) && memcmp(start, "BM", 2) != 0) {
+        // An Adobe colour table has no signature; a bitmap of just that size must not pass for one.
+        *format = PaletteFormat::kAct;
+    } else {
+        return 0;
+    }
+    return 1;
+}
+
+uint64_t LargestFile(PaletteFormat format) {
+    switch (format) {
+        case PaletteFormat::kJasc:
+        case PaletteFormat::kGpl:
+            return kLargestTextPaletteFile;
+        case PaletteFormat::kRiff:
+            return kLargestRiffPaletteFile;
+        case PaletteFormat::kAct:
+            break;
+    }
+    return kActFileSizeWithCount;
+}
+
+int Decode(PaletteFormat format, const std::vector<uint8_t>& file, std::vector<uint8_t>* entries) {
+    switch (format) {
+        case PaletteFormat::kJasc:
+            return DecodeJascPalette(file.data(), file.size(), entries);
+        case PaletteFormat::kGpl:
+            return DecodeGplPalette(file.data(), file.size(), entries);
+        case PaletteFormat::kRiff:
+            return DecodeRiffPalette(file.data(), file.size(), entries);
+        case PaletteFormat::kAct:
+            break;
+    }
+    return DecodeActPalette(file.data(), file.size(), entries);
+}
+
+int Encode(PaletteFormat format, const ColorTable& table, std::vector<uint8_t>* file) {
+    switch (format) {
+        case PaletteFormat::kJasc:
+            EncodeJascPalette(table, file);
+            return 1;
+        case PaletteFormat::kGpl:
+            EncodeGplPalette(table, file);
+            return 1;
+        case PaletteFormat::kRiff:
+            return EncodeRiffPalette(table, file);
+        case PaletteFormat::kAct:
+            break;
+    }
+    return EncodeActPalette(table, file);
+}
+
+}  // namespace
+
+int DetectPaletteFormat(const uint8_t* bytes, uint64_t size, PaletteFormat* format) {
+    return DetectFromStart(bytes, size < kDetectionBytes ? size : kDetectionBytes, size, format);
+}
+
+int ReadPalette(ByteSource& file, ColorTable& table) {
+    const uint64_t size = file.Size();
+    const uint32_t startSize = size < kDetectionBytes ? static_cast<uint32_t>(size) : kDetectionBytes;
+    uint8_t start[kDetectionBytes];
+    PaletteFormat format;
+    if (file.Read(start, startSize) != startSize || !DetectFromStart(start, startSize, size, &format) ||
+        size > LargestFile(format)) {
+        return 0;
+    }
+    // Within the format's largest size, so the rest can be read whole.
+    std::vector<uint8_t> bytes(static_cast<size_t>(size));
+    memcpy(bytes.data(), start, startSize);
+    const uint32_t restSize = static_cast<uint32_t>(size - startSize);
+    std::vector<uint8_t> entries;
+    if (file.Read(bytes.data() + startSize, restSize) != restSize || !Decode(format, bytes, &entries) ||
+        entries.empty() || entries.size() / 4 > kLargestPaletteEntries) {
+        return 0;
+    }
+    return table.Assign(entries.data(), static_cast<uint32_t>(entries.size() / 4));
+}
+
+int LoadPalette(const char* path, ColorTable& table) {
+    InputFile file;
+    return file.Open(path) && ReadPalette(file, table);
+}
+
+int EncodePalette(const ColorTable& table, PaletteFormat format, std::vector<uint8_t>* bytes) {
+    if (table.GetCount() == 0 || table.GetCount() > kLargestPaletteEntries) {
+        return 0;
+    }
+    std::vector<uint8_t> file;
+    if (!Encode(format, table, &file)) {
+        return 0;
+    }
+    bytes->swap(file);
+    return 1;
+}
+
+int SavePalette(const char* path, const ColorTable& table, PaletteFormat format) {
+    std::vector<uint8_t> bytes;
+    if (!EncodePalette(table, format, &bytes)) {
+        return 0;
+    }
+    // Within 32 bits: the largest file written is the text of 65536 entries.
+    const WriteChunk chunk = {bytes.data(), static_cast<uint32_t>(bytes.size())};
+    return WriteFileReplacing(path, 1, &chunk, 1);
+}

@@ -23,7 +23,7 @@ int ReadPalette(ByteSource& file, ColorTable& table);
 int LoadPalette(const char* path, ColorTable& table);
 
 // The file of table in the format; 0 when the format cannot hold the table (no entries, more
-// than 65536, or more than 256 for an Adobe colour table).
+// than 65536, more than 65535 for a RIFF palette, or more than 256 for an Adobe colour table).
 int EncodePalette(const ColorTable& table, PaletteFormat format, std::vector<uint8_t>* bytes);
 // Writes it through the replace-when-complete file writing; an existing file is replaced.
 int SavePalette(const char* path, const ColorTable& table, PaletteFormat format);

@@ -3,8 +3,11 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "model/bitmap_image.h"
+#include "model/color_table.h"
+#include "model/palette_file.h"
 #include "tools/console_output.h"
 #include "tools/text_encoding.h"
 #include "views/header_report.h"
@@ -20,11 +23,14 @@ constexpr char kPathLineStart[] = "    -- FileName --\r\n ";
 int Usage() {
     fputs(
         "usage: korvane-report [--members] [--hex] [--utf8] FILE.bmp\n"
+        "       korvane-report --palette jasc|riff|act|gpl FILE.bmp\n"
         "  --members  list the header members instead of the summary\n"
         "  --hex      list the header members in hexadecimal (implies --members)\n"
         "  --utf8     write UTF-8 instead of code page 932\n"
-        "exit status: 0 printed, 1 the file cannot be read as a bitmap, 2 bad usage,\n"
-        "3 the report cannot be converted or written\n",
+        "  --palette  write the colour table as a JASC-PAL, RIFF, Adobe (ACT) or GIMP palette\n"
+        "exit status: 0 printed, 1 the file cannot be read as a bitmap (or, with --palette,\n"
+        "has no colour table the format can hold), 2 bad usage, 3 the report cannot be\n"
+        "converted or written\n",
         stderr);
     return kExitUsage;
 }
@@ -58,6 +64,42 @@ int ReportToUtf8(const char* text, const char* path, std::string& out) {
     return AppendUtf8(text + pathEnd, length - pathEnd, out);
 }
 
+int ParsePaletteFormat(const char* name, PaletteFormat* format) {
+    const struct {
+        const char* name;
+        PaletteFormat format;
+    } kNames[] = {{"jasc", PaletteFormat::kJasc},
+                  {"riff", PaletteFormat::kRiff},
+                  {"act", PaletteFormat::kAct},
+                  {"gpl", PaletteFormat::kGpl}};
+    for (const auto& known : kNames) {
+        if (strcmp(name, known.name) == 0) {
+            *format = known.format;
+            return 1;
+        }
+    }
+    return 0;
+}
+
+// The image's colour table as a palette file on standard output, bytes as they are.
+int PrintPalette(const BitmapImage& image, const char* path, PaletteFormat format) {
+    ColorTable table;
+    std::vector<uint8_t> bytes;
+    if (!image.GetColorTable(table)) {
+        fprintf(stderr, "korvane-report: %s: no colour table\n", path);
+        return kExitLoadFailed;
+    }
+    if (!EncodePalette(table, format, &bytes)) {
+        fprintf(stderr, "korvane-report: %s: that palette format cannot hold its %u colours\n", path, table.GetCount());
+        return kExitLoadFailed;
+    }
+    if (!WriteStdout(reinterpret_cast<const char*>(bytes.data()), bytes.size())) {
+        fprintf(stderr, "korvane-report: cannot write the palette\n");
+        return kExitOutputFailed;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -65,6 +107,8 @@ int main(int argc, char** argv) {
     int utf8 = 0;
     const char* path = nullptr;
     int optionsEnded = 0;
+    int palette = 0;
+    PaletteFormat paletteFormat = PaletteFormat::kJasc;
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
         if (!optionsEnded && arg[0] == '-' && arg[1] != '\0') {
@@ -75,6 +119,11 @@ int main(int argc, char** argv) {
                 options.notation = 1;
             } else if (strcmp(arg, "--utf8") == 0) {
                 utf8 = 1;
+            } else if (strcmp(arg, "--palette") == 0) {
+                if (++i == argc || !ParsePaletteFormat(argv[i], &paletteFormat)) {
+                    return Usage();
+                }
+                palette = 1;
             } else if (strcmp(arg, "--") == 0) {
                 optionsEnded = 1;
             } else {
@@ -97,6 +146,10 @@ int main(int argc, char** argv) {
         fprintf(stderr, "korvane-report: %s: cannot be read as an uncompressed bitmap file: %s\n", path,
                 DescribeRefusal(image.GetRefusal()).c_str());
         return kExitLoadFailed;
+    }
+
+    if (palette) {
+        return PrintPalette(image, path, paletteFormat);
     }
 
     HeaderReport report;

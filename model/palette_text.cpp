@@ -1,0 +1,65 @@
+#include "model/palette_text.h"
+
+namespace {
+
+// Digits from at on, refused as soon as they pass largest, so nothing can overflow.
+int ReadNumber(std::string_view line, size_t* at, uint32_t largest, uint32_t* value) {
+    size_t i = *at;
+    uint32_t v = 0;
+    for (; i < line.size() && line[i] >= '0' && line[i] <= '9'; ++i) {
+        v = v * 10 + static_cast<uint32_t>(line[i] - '0');
+        if (v > largest) {
+            return 0;
+        }
+    }
+    if (i == *at) {
+        return 0;
+    }
+    *at = i;
+    *value = v;
+    return 1;
+}
+
+}  // namespace
+
+int NextLine(std::string_view* rest, std::string_view* line) {
+    if (rest->empty()) {
+        return 0;
+    }
+    size_t end = rest->find('\n');
+    *line = rest->substr(0, end);
+    rest->remove_prefix(end == std::string_view::npos ? rest->size() : end + 1);
+    if (!line->empty() && line->back() == '\r') {
+        line->remove_suffix(1);
+    }
+    return 1;
+}
+
+size_t SkipBlanks(std::string_view line, size_t at) {
+    while (at < line.size() && IsBlank(line[at])) {
+        ++at;
+    }
+    return at;
+}
+
+int ReadLoneNumber(std::string_view line, uint32_t largest, uint32_t* value) {
+    size_t at = SkipBlanks(line, 0);
+    return ReadNumber(line, &at, largest, value) && SkipBlanks(line, at) == line.size();
+}
+
+int ReadRgb(std::string_view line, size_t* at, std::vector<uint8_t>* entries) {
+    uint8_t entry[4] = {0, 0, 0, 0};
+    size_t i = *at;
+    for (int c = 0; c < 3; ++c) {
+        // A number takes every digit in a row, so what follows it is a blank or a refusal.
+        i = SkipBlanks(line, i);
+        uint32_t value;
+        if (!ReadNumber(line, &i, 255, &value)) {
+            return 0;
+        }
+        entry[c] = static_cast<uint8_t>(value);
+    }
+    entries->insert(entries->end(), entry, entry + 4);
+    *at = i;
+    return 1;
+}
