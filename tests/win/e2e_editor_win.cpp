@@ -177,9 +177,13 @@ WIN_TEST(E2ePaletteFiles) {
         CHECK(shown == "ｴﾝﾄﾘ数が少ないです.");
         for (int format = 0; format < 4; ++format) {
             std::string saved = TempPath(("out" + std::to_string(format) + ".pal").c_str());
+            DeleteFileA(saved.c_str());  // a file there would be asked about
             driver.answers = {[=](HWND dialog) {
-                                  SendDlgItemMessageA(dialog, cmb1, CB_SETCURSEL, static_cast<WPARAM>(format), 0);
-                                  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELCHANGE), 0);
+                                  // Posted: the dialog fills its list of types after it shows.
+                                  HWND types = GetDlgItem(dialog, cmb1);
+                                  PostMessageA(types, CB_SETCURSEL, static_cast<WPARAM>(format), 0);
+                                  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELENDOK),
+                                               reinterpret_cast<LPARAM>(types));
                                   return ChooseFile(saved)(dialog);
                               },
                               ChooseFile(saved)};
