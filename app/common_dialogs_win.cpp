@@ -1,19 +1,11 @@
 #include "app/common_dialogs_win.h"
 
+#include "model/system_library_win.h"
+
 namespace {
 
-// The function from comdlg32, which is loaded on the first call and kept; none without it.
-void* CommonDialogFunction(const char* name) {
-    static HMODULE library = nullptr;
-    if (library == nullptr) {
-        library = LoadLibraryA("comdlg32.dll");
-    }
-    // Through void*, as GetProcAddress's own type matches no function's.
-    return library == nullptr ? nullptr : reinterpret_cast<void*>(GetProcAddress(library, name));
-}
-
 BOOL RunFileDialog(const char* name, OPENFILENAMEA* ofn) {
-    auto* dialog = reinterpret_cast<BOOL WINAPI (*)(OPENFILENAMEA*)>(CommonDialogFunction(name));
+    auto dialog = SystemFunction<BOOL(WINAPI*)(OPENFILENAMEA*)>("comdlg32.dll", name);
     return dialog != nullptr && dialog(ofn);
 }
 
@@ -28,6 +20,6 @@ BOOL LazyGetSaveFileNameA(OPENFILENAMEA* ofn) {
 }
 
 DWORD LazyCommDlgExtendedError() {
-    auto* error = reinterpret_cast<DWORD WINAPI (*)()>(CommonDialogFunction("CommDlgExtendedError"));
+    auto error = SystemFunction<DWORD(WINAPI*)()>("comdlg32.dll", "CommDlgExtendedError");
     return error != nullptr ? error() : 0;
 }

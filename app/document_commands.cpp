@@ -34,13 +34,7 @@ void SetImageMenuItems(Shell& shell, int enabled) {
 template <typename Make>
 int MakeFreshImage(Shell& shell, Make make) {
     BitmapImage* fresh = new (std::nothrow) BitmapImage;
-    int made = 0;
-    if (fresh != nullptr) {
-        DeviceContext dc = shell.system.CreateMemoryContext();
-        made = make(*fresh, dc);
-        shell.system.DeleteMemoryContext(dc);
-    }
-    if (!made) {
+    if (fresh == nullptr || !InMemoryContext(shell.system, [&](DeviceContext dc) { return make(*fresh, dc); })) {
         delete fresh;
         return 0;
     }

@@ -1,24 +1,11 @@
 #include "app/dropped_files_win.h"
 
-namespace {
-
-// GetProcAddress's result, as the function it is; through the generic function type, which the
-// compiler accepts as a cast between function types.
-template <typename Function>
-Function Procedure(HMODULE library, const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
-}
-
-}  // namespace
+#include "model/system_library_win.h"
 
 std::string FirstDroppedFile(HDROP drop) {
     std::string path;
-    HMODULE shell = LoadLibraryA("shell32.dll");
-    if (shell == nullptr) {
-        return path;
-    }
-    auto query = Procedure<UINT(WINAPI*)(HDROP, UINT, LPSTR, UINT)>(shell, "DragQueryFileA");
-    auto finish = Procedure<void(WINAPI*)(HDROP)>(shell, "DragFinish");
+    auto query = SystemFunction<UINT(WINAPI*)(HDROP, UINT, LPSTR, UINT)>("shell32.dll", "DragQueryFileA");
+    auto finish = SystemFunction<void(WINAPI*)(HDROP)>("shell32.dll", "DragFinish");
     if (query == nullptr || finish == nullptr) {
         return path;
     }

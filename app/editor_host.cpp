@@ -30,10 +30,7 @@ int ShellEditorHost::ChoosePaletteFile(OwnerWindow owner, char* path, PaletteFor
 
 int ShellEditorHost::LoadColorTable(const char* path, ColorTable& table) {
     BitmapImage image;
-    DeviceContext dc = shell_.system.CreateMemoryContext();
-    int loaded = image.Load(dc, path);
-    shell_.system.DeleteMemoryContext(dc);
-    if (!loaded) {
+    if (!InMemoryContext(shell_.system, [&](DeviceContext dc) { return image.Load(dc, path); })) {
         return LoadPalette(path, table);
     }
     if (image.GetColorCount() == 0) {
@@ -51,9 +48,7 @@ void ShellEditorHost::ApplyTable(const ColorTable& table) {
         return;
     }
     document.image->SetColorTable(0, table);
-    DeviceContext dc = shell_.system.CreateMemoryContext();
-    document.image->MakeSurface(dc);
-    shell_.system.DeleteMemoryContext(dc);
+    InMemoryContext(shell_.system, [&](DeviceContext dc) { return document.image->MakeSurface(dc); });
     if (shell_.settings.ViewData == 1) {
         shell_.system.Repaint();
     }

@@ -50,3 +50,12 @@ class WindowSystem : public ViewWindow {
     virtual DeviceContext CreateMemoryContext() = 0;
     virtual void DeleteMemoryContext(DeviceContext dc) = 0;
 };
+
+// work(dc) on a memory context made for it and deleted after; its result.
+template <typename Work>
+int InMemoryContext(WindowSystem& system, Work work) {
+    DeviceContext dc = system.CreateMemoryContext();
+    int result = work(dc);
+    system.DeleteMemoryContext(dc);
+    return result;
+}

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "model/system_library_win.h"
 #include "palette_editor/gdi_target_win.h"
 #include "resources/resource.h"
 
@@ -122,10 +123,8 @@ INT_PTR CALLBACK EditorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 // The dialog's trackbars need their class registered before it is made. comctl32 is loaded the
 // first time (not at the program's start) and kept; without it there is no editor.
 bool RegisterTrackbarClass() {
-    HMODULE library = LoadLibraryA("comctl32.dll");
-    // Through void*, as GetProcAddress's own type matches no function's.
-    auto* initialize = reinterpret_cast<BOOL WINAPI (*)(const INITCOMMONCONTROLSEX*)>(
-        library == nullptr ? nullptr : reinterpret_cast<void*>(GetProcAddress(library, "InitCommonControlsEx")));
+    auto initialize =
+        SystemFunction<BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*)>("comctl32.dll", "InitCommonControlsEx");
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_BAR_CLASSES};
     return initialize != nullptr && initialize(&controls);
 }
