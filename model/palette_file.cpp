@@ -29,8 +29,9 @@ int DetectFromStart(const uint8_t* start, uint64_t startSize, uint64_t fileSize,
         *format = PaletteFormat::kGpl;
     } else if (startSize >= 12 && memcmp(start, "RIFF", 4) == 0 && memcmp(start + 8, "PAL ", 4) == 0) {
         *format = PaletteFormat::kRiff;
-    } else if ((fileSize == kActFileSize || fileSize == kActFileSizeWithCount) && memcmp(start, "BM", 2) != 0) {
-        // An Adobe colour table has no signature; a bitmap of just that size must not pass for one.
+    } else if (fileSize == kActFileSize || fileSize == kActFileSizeWithCount) {
+        // An Adobe colour table has no signature, and its first colour may spell "BM": a table
+        // written here must read back. The editor tries a bitmap before any palette.
         *format = PaletteFormat::kAct;
     } else {
         return 0;
