@@ -47,7 +47,7 @@ int MakeFreshImage(Shell& shell, Make make) {
 
 }  // namespace
 
-Answer confirmDiscard(Shell& shell) {
+Answer ConfirmDiscard(Shell& shell) {
     Document& document = shell.document;
     if (!NeedsSavePrompt(document)) {
         return Answer::kNoQuestion;
@@ -65,14 +65,15 @@ Answer confirmDiscard(Shell& shell) {
             // prompt; dropping it then would lose the changes the user asked to keep.
             return NeedsSavePrompt(document) ? Answer::kCancel : Answer::kYes;
         case Answer::kNo:
-            document.dirty = 0;
+            // The changes are dropped only with the image: an Open or New that is cancelled or
+            // fails after this leaves the same changed image open, still to be asked about.
             return Answer::kNo;
         default:
             return Answer::kCancel;
     }
 }
 
-void updateTitle(Shell& shell, const char* path, int mark) {
+void UpdateTitle(Shell& shell, const char* path, int mark) {
     PathParts parts;
     SplitPath(path, parts);
     char title[kTitleBytes];
@@ -92,11 +93,12 @@ int AcceptChoice(WindowSystem& system, OwnerWindow owner, FileChoice choice) {
     return choice == FileChoice::kChosen;
 }
 
-void adoptImage(Shell& shell, const char* newPath) {
+void AdoptImage(Shell& shell, const char* newPath) {
     Document& document = shell.document;
     document.image->GetColorTable(document.snapshot);
+    document.dirty = 0;
     CopyPath(document.path, newPath);
-    updateTitle(shell, document.path, 0);
+    UpdateTitle(shell, document.path, 0);
     SetImageMenuItems(shell, 1);
     shell.system.EnableMenuItem(kMenuView, kViewEditColorTable, document.image->GetColorCount() > 0);
     shell.report.EmptyBoth();
@@ -108,7 +110,7 @@ void adoptImage(Shell& shell, const char* newPath) {
 }
 
 void OnFileOpen(Shell& shell) {
-    if (confirmDiscard(shell) == Answer::kCancel) {
+    if (ConfirmDiscard(shell) == Answer::kCancel) {
         return;
     }
     char chosen[kPathBytes];
@@ -118,7 +120,7 @@ void OnFileOpen(Shell& shell) {
 }
 
 void OpenGivenFile(Shell& shell, const std::string& path) {
-    if (confirmDiscard(shell) == Answer::kCancel) {
+    if (ConfirmDiscard(shell) == Answer::kCancel) {
         return;
     }
     if (path.size() >= kPathBytes) {
@@ -137,11 +139,11 @@ void OpenChosenFile(Shell& shell, const char* chosen) {
         ShowError(shell, kLoadErrorText, chosen);
         return;
     }
-    adoptImage(shell, chosen);
+    AdoptImage(shell, chosen);
 }
 
 void OnFileNew(Shell& shell) {
-    if (confirmDiscard(shell) == Answer::kCancel) {
+    if (ConfirmDiscard(shell) == Answer::kCancel) {
         return;
     }
     NewImageSettings& values = shell.newImage;
@@ -157,11 +159,11 @@ void OnFileNew(Shell& shell) {
         ShowError(shell, kCreateErrorText, kProductName);
         return;
     }
-    adoptImage(shell, kNewImagePath);
+    AdoptImage(shell, kNewImagePath);
 }
 
 void OnFileClose(Shell& shell) {
-    if (confirmDiscard(shell) == Answer::kCancel) {
+    if (ConfirmDiscard(shell) == Answer::kCancel) {
         return;
     }
     Document& document = shell.document;
@@ -197,8 +199,10 @@ void OnFileSave(Shell& shell) {
         ShowError(shell, kSaveErrorText, kProductName);
         return;
     }
-    updateTitle(shell, document.path, 0);
+    UpdateTitle(shell, document.path, 0);
     document.dirty = 0;
+    // Revert goes back to the table as last saved, as its question says.
+    document.image->GetColorTable(document.snapshot);
 }
 
 void OnFileSaveAs(Shell& shell) {
@@ -223,7 +227,7 @@ void OnFileSaveAs(Shell& shell) {
         // while the error box was up (the editor stays usable) keeps the document dirty.
         CopyPath(document.path, previousPath);
         if (document.changes != previousChanges) {
-            updateTitle(shell, document.path, 1);
+            UpdateTitle(shell, document.path, 1);
         } else {
             document.dirty = previousDirty;
         }
@@ -231,7 +235,7 @@ void OnFileSaveAs(Shell& shell) {
 }
 
 void OnFileExit(Shell& shell) {
-    if (confirmDiscard(shell) == Answer::kCancel) {
+    if (ConfirmDiscard(shell) == Answer::kCancel) {
         return;
     }
     shell.system.DestroyMainWindow();

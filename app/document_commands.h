@@ -7,17 +7,18 @@
 #include "app/shell.h"
 
 // Asks whether to save when the document needs it. Yes counts only when the save it starts
-// succeeds; otherwise the answer is Cancel and the document stays as it was.
-Answer confirmDiscard(Shell& shell);
+// succeeds; otherwise the answer is Cancel and the document stays as it was. No leaves the
+// document changed until the caller replaces or drops it.
+Answer ConfirmDiscard(Shell& shell);
 // "Korvane - [name.ext]", with " *" before the bracket when mark is set.
-void updateTitle(Shell& shell, const char* path, int mark);
+void UpdateTitle(Shell& shell, const char* path, int mark);
 // Fills path (kPathBytes) and returns 1 when the user confirms a file in a dialog owned by
 // owner; a name too long for the buffer is refused with a message.
 int ChoosePath(WindowSystem& system, OwnerWindow owner, FileDialogKind kind, char* path);
 // 1 for a file chosen; a name too long for the buffer is refused with a message owned by owner.
 int AcceptChoice(WindowSystem& system, OwnerWindow owner, FileChoice choice);
 // The common end of a successful Open or New, once the document holds its new image.
-void adoptImage(Shell& shell, const char* newPath);
+void AdoptImage(Shell& shell, const char* newPath);
 
 // Open once the file is known: the file read into a fresh image, or the message that says why not.
 void OpenChosenFile(Shell& shell, const char* path);

@@ -46,7 +46,6 @@ FileChoice RunDialog(HWND owner, const DialogKind& kind, const char* extension, 
     std::memset(&ofn, 0, sizeof(ofn));
     ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
     ofn.hwndOwner = owner;
-    ofn.hInstance = ProgramInstance();
     ofn.lpstrFilter = filter;
     ofn.lpstrFile = path;
     ofn.nMaxFile = kPathBytes;

@@ -54,7 +54,7 @@ void OnSize(Shell& shell, int kind, int width, int height) {
 }
 
 void OnClose(Shell& shell) {
-    if (confirmDiscard(shell) != Answer::kCancel) {
+    if (ConfirmDiscard(shell) != Answer::kCancel) {
         shell.system.DestroyMainWindow();
     }
 }

@@ -1,6 +1,7 @@
 #include "app/main_window_win.h"
 
-#include <optional>
+#include <memory>
+#include <new>
 
 #include "app/document_commands.h"
 #include "app/dropped_files_win.h"
@@ -17,40 +18,30 @@ namespace {
 constexpr char kClassName[] = "Korvane";
 constexpr char kTextViewFace[] = "ＭＳ ゴシック";
 
-HINSTANCE gInstance = nullptr;
-HWND gMainWindow = nullptr;
-HFONT gTextViewFont = nullptr;
-Win32WindowSystem gWindowSystem;
-// Made anew by CreateMainWindow, so each main window starts with a fresh shell.
-std::optional<Shell> gShellState;
-Shell* gShell = nullptr;
-
-void ResetShell() {
-    gShellState.emplace(gWindowSystem, gSettings);
-    gShell = &*gShellState;
+Program* ProgramOf(HWND window) {
+    return reinterpret_cast<Program*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
-void CreateTextView(HWND window) {
-    HICON small = static_cast<HICON>(LoadImageA(gInstance, MAKEINTRESOURCEA(IDI_SMALL), IMAGE_ICON, 16, 16, 0));
+void CreateTextView(Program& program, HWND window) {
+    HICON small = static_cast<HICON>(LoadImageA(program.instance, MAKEINTRESOURCEA(IDI_SMALL), IMAGE_ICON, 16, 16, 0));
     SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
     RECT client;
     GetClientRect(window, &client);
     HWND view = CreateWindowExA(
         0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_READONLY | ES_MULTILINE, 0, 0, client.right,
-        client.bottom, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_TEXT_VIEW)), gInstance, nullptr);
-    // One font for the life of the process.
-    if (gTextViewFont == nullptr) {
-        gTextViewFont = CreateFontA(12, 6, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                                    OUT_CHARACTER_PRECIS, 0, 0, 0, kTextViewFace);
+        client.bottom, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_TEXT_VIEW)), program.instance, nullptr);
+    if (program.textViewFont == nullptr) {
+        program.textViewFont = CreateFontA(12, 6, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                                           OUT_CHARACTER_PRECIS, 0, 0, 0, kTextViewFace);
     }
-    SendMessageA(view, WM_SETFONT, reinterpret_cast<WPARAM>(gTextViewFont), FALSE);
+    SendMessageA(view, WM_SETFONT, reinterpret_cast<WPARAM>(program.textViewFont), FALSE);
 }
 
-void PaintImageView(HWND window) {
+void PaintImageView(const Shell& shell, HWND window) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
-    const BitmapImage* image = gShell->document.image;
-    PaintPlan plan = PlanPaint(gShell->settings, image != nullptr);
+    const BitmapImage* image = shell.document.image;
+    PaintPlan plan = PlanPaint(shell.settings, image != nullptr);
     RECT client;
     GetClientRect(window, &client);
     if (plan.stretchImage) {
@@ -72,43 +63,51 @@ void PaintImageView(HWND window) {
     EndPaint(window, &ps);
 }
 
+// Messages before WM_NCCREATE, and after the program let go of the window, get the default.
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        // Commands posted during creation need the handle before CreateWindowExA returns.
+        auto* program = static_cast<Program*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(program));
+        program->windowSystem.SetMainWindow(window);
+    }
+    Program* program = ProgramOf(window);
+    if (program == nullptr) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    Shell& shell = program->shell;
     switch (message) {
-        case WM_NCCREATE:
-            // Commands posted during creation need the handle before CreateWindowExA returns.
-            gMainWindow = window;
-            gWindowSystem.SetMainWindow(window);
-            break;
         case WM_CREATE:
-            CreateTextView(window);
-            OnCreate(*gShell);
+            CreateTextView(*program, window);
+            OnCreate(shell);
             return 0;
         case WM_DESTROY:
-            OnDestroy(*gShell);
-            gMainWindow = nullptr;
+            OnDestroy(shell);
+            SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+            program->windowSystem.SetMainWindow(nullptr);
             return 0;
         case WM_MOVE:
-            OnMove(*gShell);
+            OnMove(shell);
             return 0;
         case WM_SIZE:
-            OnSize(*gShell, static_cast<int>(wParam), LOWORD(lParam), HIWORD(lParam));
+            OnSize(shell, static_cast<int>(wParam), LOWORD(lParam), HIWORD(lParam));
             return 0;
         case WM_CLOSE:
-            OnClose(*gShell);
+            OnClose(shell);
             return 0;
         case WM_PAINT:
-            PaintImageView(window);
+            PaintImageView(shell, window);
             return 0;
         case WM_KEYDOWN:
-            OnKeyDown(gShell->View(), static_cast<unsigned>(wParam));
+            OnKeyDown(shell.View(), static_cast<unsigned>(wParam));
             return 0;
         case WM_COMMAND:
-            DispatchCommand(*gShell, LOWORD(wParam));
+            DispatchCommand(shell, LOWORD(wParam));
             return 0;
         case WM_DROPFILES: {
             std::string dropped = FirstDroppedFile(reinterpret_cast<HDROP>(wParam));
             if (!dropped.empty()) {
-                OpenGivenFile(*gShell, dropped);
+                OpenGivenFile(shell, dropped);
             }
             return 0;
         }
@@ -118,25 +117,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-}  // namespace
-
-Shell& TheShell() {
-    if (gShell == nullptr) {
-        ResetShell();
-    }
-    return *gShell;
-}
-
-HWND MainWindow() {
-    return gMainWindow;
-}
-
-HINSTANCE ProgramInstance() {
-    return gInstance;
-}
-
+// 1 when the class "Korvane" is registered (also when it already was).
 int RegisterMainClass(HINSTANCE instance) {
-    gInstance = instance;
     WNDCLASSEXA wc = {};
     wc.cbSize = sizeof(wc);
     wc.style = CS_HREDRAW | CS_VREDRAW;
@@ -151,30 +133,36 @@ int RegisterMainClass(HINSTANCE instance) {
     return RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-HWND CreateMainWindow(HINSTANCE instance) {
-    gInstance = instance;
-    ResetShell();
-    const WindowRect& r = gSettings.windowInfo;
-    HWND window =
-        CreateWindowExA(WS_EX_CLIENTEDGE | WS_EX_ACCEPTFILES, kClassName, kProductName, WS_OVERLAPPEDWINDOW, r.left,
-                        r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance, nullptr);
-    if (window == nullptr) {
-        gMainWindow = nullptr;
+}  // namespace
+
+Program::Program(HINSTANCE programInstance)
+    : instance(programInstance), windowSystem(programInstance), shell(windowSystem, settings) {}
+
+Program::~Program() {
+    if (textViewFont != nullptr) {
+        DeleteObject(textViewFont);
     }
-    return window;
 }
 
-HWND StartMainWindow(HINSTANCE instance, int showCommand) {
-    loadSettings();
-    FitWindowRectToMonitors(gSettings.windowInfo);
+HWND Program::Start(int showCommand) {
+    LoadSettings(settings);
+    FitWindowRectToMonitors(settings.windowInfo);
     if (!RegisterMainClass(instance)) {
         return nullptr;
     }
-    HWND window = CreateMainWindow(instance);
+    const WindowRect& r = settings.windowInfo;
+    HWND window = CreateWindowExA(WS_EX_CLIENTEDGE | WS_EX_ACCEPTFILES, kClassName, kProductName, WS_OVERLAPPEDWINDOW,
+                                  r.left, r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance, this);
     if (window != nullptr) {
         ShowWindow(window, showCommand);
     }
     return window;
+}
+
+void Program::Finish() {
+    if (!shell.settingsDeleted) {
+        SaveSettings(settings);
+    }
 }
 
 int RunMessageLoop(HWND window, HACCEL accelerators) {
@@ -194,20 +182,16 @@ int RunMessageLoop(HWND window, HACCEL accelerators) {
     }
 }
 
-void FinishKorvane() {
-    if (!TheShell().settingsDeleted) {
-        saveSettings();
-    }
-}
-
 int RunKorvane(HINSTANCE instance, int showCommand, const char* commandLine) {
-    HWND window = StartMainWindow(instance, showCommand);
+    // Large, and alive as long as the program: on the heap rather than WinMain's stack.
+    std::unique_ptr<Program> program(new (std::nothrow) Program(instance));
+    HWND window = program != nullptr ? program->Start(showCommand) : nullptr;
     if (window == nullptr) {
         return 0;  // no window: a loop would wait for messages forever
     }
-    OnStartupArguments(TheShell(), commandLine);
+    OnStartupArguments(program->shell, commandLine);
     HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_MAIN_ACCEL));
     RunMessageLoop(window, accelerators);
-    FinishKorvane();
+    program->Finish();
     return 0;
 }

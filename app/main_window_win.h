@@ -1,26 +1,37 @@
-// The Win32 program: its pieces are separate so that the Windows tests can start the real main
-// window in-process and drive it.
+// The Win32 program: one object owns its state for its life, and the main window reaches it
+// through its create parameter. The pieces are separate so that the Windows tests can start the
+// real main window in-process and drive it.
 #pragma once
 
 #include <windows.h>
 
+#include "app/settings.h"
 #include "app/shell.h"
+#include "app/win32_window_system_win.h"
 
-// The shell of this process and its main window (none before creation and after destruction).
-Shell& TheShell();
-HWND MainWindow();
-HINSTANCE ProgramInstance();
+struct Program {
+    explicit Program(HINSTANCE programInstance);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
 
-// 1 when the class "Korvane" is registered (also when it already was).
-int RegisterMainClass(HINSTANCE instance);
-// Creates the main window at the remembered rectangle with a fresh shell; none on failure.
-HWND CreateMainWindow(HINSTANCE instance);
-// Settings loaded and fitted, class registered, main window created and shown; none on failure.
-HWND StartMainWindow(HINSTANCE instance, int showCommand);
+    // Settings loaded and fitted, class registered, main window created and shown; none on failure.
+    HWND Start(int showCommand);
+    // After the loop: the settings are written unless the user deleted them.
+    void Finish();
+    // The main window; none before creation and after destruction.
+    HWND MainWindow() const { return windowSystem.MainWindow(); }
+
+    HINSTANCE instance;
+    Settings settings;
+    Win32WindowSystem windowSystem;
+    Shell shell;
+    // The report's font, made with the first main window and kept until the program ends.
+    HFONT textViewFont = nullptr;
+};
+
 // Runs until the quit message (0) or an error of GetMessageA (-1).
 int RunMessageLoop(HWND window, HACCEL accelerators);
-// After the loop: the settings are written unless the user deleted them.
-void FinishKorvane();
 // The whole program, opening the file the command line names; returns 0 in every case.
 int RunKorvane(HINSTANCE instance, int showCommand, const char* commandLine);
 

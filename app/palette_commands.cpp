@@ -13,4 +13,5 @@ void OnViewEditColorTable(Shell& shell) {
 
 void OnViewOptions(Shell& shell) {
     shell.system.ShowOptionsDialog(shell.settings.colorGrid);
+    shell.editor.OnGridChanged();
 }

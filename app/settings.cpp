@@ -4,8 +4,7 @@
 #include <cstddef>
 
 #include "model/bmp_format.h"
-
-Settings gSettings;
+#include "palette_editor/grid_options.h"
 
 namespace {
 
@@ -50,18 +49,6 @@ Record DecodeFields(const uint8_t* bytes, int32_t Record::*const (&fields)[N]) {
 // The five options, at the first five value indexes.
 uint32_t Settings::*const kOptionFields[] = {&Settings::ViewData, &Settings::ImageOption, &Settings::TextOption,
                                              &Settings::BgColor, &Settings::Notation};
-
-int InRange(int32_t value, int32_t smallest, int32_t largest) {
-    return value >= smallest && value <= largest;
-}
-
-int64_t Width(const WindowRect& r) {
-    return static_cast<int64_t>(r.right) - r.left;
-}
-
-int64_t Height(const WindowRect& r) {
-    return static_cast<int64_t>(r.bottom) - r.top;
-}
 
 // The length creation gives a window along one axis: cut to the largest, then raised to the
 // smallest, as the window system does.
@@ -136,12 +123,6 @@ int DecodeOption(const uint8_t* bytes, uint32_t byteCount, uint32_t* option) {
     }
     *option = ReadLe32(bytes);
     return 1;
-}
-
-int IsValidColorGrid(const ColorGridSettings& grid) {
-    return InRange(grid.margin, 0, 100) && InRange(grid.cursorWidth, 1, 10) && InRange(grid.gap, 0, 100) &&
-           InRange(grid.entryWidth, 1, 50) && InRange(grid.entryHeight, 1, 50) && InRange(grid.columns, 5, 30) &&
-           InRange(grid.rows, 0, 30);
 }
 
 // The window is made from width = right - left and height = bottom - top as 32-bit ints, so a

@@ -21,9 +21,6 @@ constexpr uint32_t kWindowInfoBytes = 16;
 constexpr uint32_t kDrawColorTableBytes = 28;
 constexpr uint32_t kLargestSettingsValueBytes = kDrawColorTableBytes;
 
-// The process-wide settings.
-extern Settings gSettings;
-
 // Byte layouts: signed 32-bit little-endian integers in field order.
 void EncodeWindowInfo(const WindowRect& rect, uint8_t* bytes16);
 void EncodeDrawColorTable(const ColorGridSettings& grid, uint8_t* bytes28);
@@ -34,9 +31,6 @@ void EncodeDrawColorTable(const ColorGridSettings& grid, uint8_t* bytes28);
 int DecodeWindowInfo(const uint8_t* bytes, uint32_t byteCount, WindowRect* rect);
 int DecodeDrawColorTable(const uint8_t* bytes, uint32_t byteCount, ColorGridSettings* grid);
 int DecodeOption(const uint8_t* bytes, uint32_t byteCount, uint32_t* option);
-
-// 1 when every field lies in the range the options dialog allows (margin and gap 0..100).
-int IsValidColorGrid(const ColorGridSettings& grid);
 
 // 1 when the rectangle has a positive width and height, each fitting a 32-bit int.
 int HasPositiveSize(const WindowRect& rect);

@@ -2,9 +2,11 @@
 // HKEY_LOCAL_MACHINE\Software\Velmarin\Korvane. Every failure is silent.
 #pragma once
 
+struct Settings;
+
 // Reads the stored values over the record's defaults; a missing key leaves all defaults.
-void loadSettings();
+void LoadSettings(Settings& settings);
 // Writes all seven values, creating the key as needed.
-void saveSettings();
+void SaveSettings(const Settings& settings);
 // Deletes the key Korvane; Velmarin stays.
-void deleteSettings();
+void DeleteSettings();

@@ -40,7 +40,7 @@ int OpenKeys(HKEY* keys, int depth, KeyAccess access) {
 
 }  // namespace
 
-void loadSettings() {
+void LoadSettings(Settings& settings) {
     HKEY keys[kKeyDepth];
     int opened = OpenKeys(keys, kKeyDepth, KeyAccess::kRead);
     if (opened == kKeyDepth) {
@@ -50,21 +50,21 @@ void loadSettings() {
             DWORD size = info.byteCount;
             // A longer value fails with ERROR_MORE_DATA and is skipped; the type is not examined.
             if (RegQueryValueExA(keys[kKeyDepth - 1], info.name, nullptr, nullptr, buffer, &size) == ERROR_SUCCESS) {
-                DecodeSettingsValue(buffer, size, i, &gSettings);
+                DecodeSettingsValue(buffer, size, i, &settings);
             }
         }
     }
     CloseKeys(keys, opened);
 }
 
-void saveSettings() {
+void SaveSettings(const Settings& settings) {
     HKEY keys[kKeyDepth];
     int opened = OpenKeys(keys, kKeyDepth, KeyAccess::kWrite);
     if (opened == kKeyDepth) {
         for (int i = 0; i < kSettingsValueCount; ++i) {
             const SettingsValueInfo& info = GetSettingsValueInfo(i);
             BYTE buffer[kLargestSettingsValueBytes];
-            EncodeSettingsValue(gSettings, i, buffer);
+            EncodeSettingsValue(settings, i, buffer);
             DWORD type = info.kind == SettingsValueKind::kDword ? REG_DWORD : REG_BINARY;
             RegSetValueExA(keys[kKeyDepth - 1], info.name, 0, type, buffer, info.byteCount);
         }
@@ -72,7 +72,7 @@ void saveSettings() {
     CloseKeys(keys, opened);
 }
 
-void deleteSettings() {
+void DeleteSettings() {
     HKEY keys[kKeyDepth - 1];
     int opened = OpenKeys(keys, kKeyDepth - 1, KeyAccess::kWrite);
     if (opened == kKeyDepth - 1) {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/document.h"
-#include "app/editor_host.h"
+#include "app/shell_editor_host.h"
 #include "app/settings.h"
 #include "app/window_system.h"
 #include "palette_editor/color_table_editor.h"

@@ -35,14 +35,14 @@ FileChoice Win32WindowSystem::ChoosePaletteFile(OwnerWindow owner, char* path, P
 }
 
 int Win32WindowSystem::ShowNewImageDialog(NewImageSettings& values) {
-    INT_PTR result = DialogBoxParamA(ProgramInstance(), MAKEINTRESOURCEA(IDD_NEW_IMAGE), window_, NewImageDialogProc,
+    INT_PTR result = DialogBoxParamA(instance_, MAKEINTRESOURCEA(IDD_NEW_IMAGE), window_, NewImageDialogProc,
                                      reinterpret_cast<LPARAM>(&values));
     return result == IDOK ? 1 : 0;
 }
 
 // No owner, so the main window stays usable while the box is open.
 void Win32WindowSystem::ShowAbout() {
-    DialogBoxParamA(ProgramInstance(), MAKEINTRESOURCEA(IDD_ABOUT), nullptr, AboutDialogProc, 0);
+    DialogBoxParamA(instance_, MAKEINTRESOURCEA(IDD_ABOUT), nullptr, AboutDialogProc, 0);
 }
 
 void Win32WindowSystem::SetTitle(const char* title) {
@@ -139,15 +139,15 @@ void Win32WindowSystem::GetWindowRect(WindowRect& rect) {
 }
 
 void Win32WindowSystem::RunColorTableEditor(ColorTableEditor& editor) {
-    RunEditorWindow(editor, ProgramInstance(), window_);
+    RunEditorWindow(editor, instance_, window_);
 }
 
 void Win32WindowSystem::ShowOptionsDialog(ColorGridSettings& grid) {
-    RunOptionsDialog(ProgramInstance(), window_, grid);
+    RunOptionsDialog(instance_, window_, grid);
 }
 
 void Win32WindowSystem::DeleteStoredSettings() {
-    deleteSettings();
+    DeleteSettings();
 }
 
 DeviceContext Win32WindowSystem::CreateMemoryContext() {

@@ -8,7 +8,9 @@
 
 class Win32WindowSystem : public WindowSystem {
   public:
+    explicit Win32WindowSystem(HINSTANCE instance) : instance_(instance) {}
     void SetMainWindow(HWND window) { window_ = window; }
+    HWND MainWindow() const { return window_; }
 
     OwnerWindow MainWindowOwner() override;
     Answer ShowMessage(OwnerWindow owner, const char* text, const char* caption, MessageStyle style) override;
@@ -47,5 +49,6 @@ class Win32WindowSystem : public WindowSystem {
   private:
     HWND Report() const;
 
+    HINSTANCE instance_;
     HWND window_ = nullptr;
 };

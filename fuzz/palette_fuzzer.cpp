@@ -11,7 +11,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     MemorySource source(data, size);
     ColorTable table;
-    if (!ReadPalette(source, table)) {
+    // Named as an Adobe table, so that every format can be found; content decides the others.
+    if (!ReadPalette(source, "fuzz.act", table)) {
         return 0;
     }
     for (PaletteFormat format :
@@ -22,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         MemorySource written(bytes.data(), bytes.size());
         ColorTable back;
-        if (!ReadPalette(written, back) || back.GetCount() != table.GetCount() ||
+        if (!ReadPalette(written, "fuzz.act", back) || back.GetCount() != table.GetCount() ||
             memcmp(back.GetEntries(), table.GetEntries(), 4 * static_cast<size_t>(table.GetCount())) != 0) {
             __builtin_trap();
         }

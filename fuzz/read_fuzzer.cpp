@@ -20,7 +20,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (image.GetColorTable(table)) {
         table.SetColor(0, 1, 2, 3);
         image.SetColorTable(0, table);
-        image.MakeSurface(nullptr);
     }
     RgbCanvas canvas(16, 16);
     image.Draw(&canvas, 0, 0);

@@ -1,6 +1,7 @@
 #include "model/bitmap_image.h"
 
 #include <cstring>
+#include <memory>
 #include <new>
 
 #include "model/bmp_format.h"
@@ -37,15 +38,24 @@ void BitmapImage::GetHeaders(uint8_t* fileHeader, uint8_t* infoHeader) const {
     }
 }
 
+// Save writes the pixel bits right after the colour table. A stored header that put them
+// elsewhere would describe another file: its offset and size are made to fit the written one.
 void BitmapImage::GetFileHeaderAsSaved(uint8_t* fileHeader) const {
-    if (fileHeader_ != nullptr) {
-        std::memcpy(fileHeader, fileHeader_, kFileHeaderSize);
-    } else if (info_ != nullptr) {
-        // Sizes were checked to fit 32 bits when the image was created. The made header is
-        // not kept: the next save makes it again.
-        uint32_t offBits = kHeadersSize + 4 * colorCount_;
+    if (info_ == nullptr) {
+        return;
+    }
+    // Sizes were checked to fit 32 bits when the image was read or created. The made header is
+    // not kept: the next save makes it again.
+    const uint32_t offBits = kHeadersSize + 4 * colorCount_;
+    if (fileHeader_ == nullptr) {
         FileHeaderFields f = {kBitmapType, offBits + imageSize_, 0, 0, offBits};
         EncodeFileHeader(f, fileHeader);
+        return;
+    }
+    std::memcpy(fileHeader, fileHeader_, kFileHeaderSize);
+    if (ReadLe32(fileHeader + kOffBfOffBits) != offBits) {
+        WriteLe32(fileHeader + kOffBfOffBits, offBits);
+        WriteLe32(fileHeader + kOffBfSize, offBits + imageSize_);
     }
 }
 
@@ -72,13 +82,19 @@ int BitmapImage::SetColorTable(uint32_t start, const ColorTable& table) {
     }
     uint32_t room = colorCount_ - start;
     uint32_t n = table.GetCount() < room ? table.GetCount() : room;
-    uint8_t* quad = info_ + kInfoHeaderSize + 4 * static_cast<size_t>(start);
-    for (uint32_t i = 0; i < n; ++i, quad += 4) {
-        const uint8_t* e = table.GetEntry(i);
-        quad[0] = e[2];
-        quad[1] = e[1];
-        quad[2] = e[0];
-        quad[3] = 0;
+    uint8_t* quads = info_ + kInfoHeaderSize + 4 * static_cast<size_t>(start);
+    // The bytes as they were, kept until the surface shows the new colours, so a failure undoes
+    // the whole change.
+    std::unique_ptr<uint8_t[]> previous(new (std::nothrow) uint8_t[4 * static_cast<size_t>(n)]);
+    if (previous == nullptr) {
+        return 0;
+    }
+    std::memcpy(previous.get(), quads, 4 * static_cast<size_t>(n));
+    WriteRGBQuads(table, n, quads);
+    // A new surface, where one is needed, takes no device context: its colours are its own.
+    if (surface_ != nullptr && !MakeSurface(nullptr)) {
+        std::memcpy(quads, previous.get(), 4 * static_cast<size_t>(n));
+        return 0;
     }
     return 1;
 }
@@ -194,16 +210,44 @@ int BitmapImage::ReadHeaders(ByteSource& file) {
     return 1;
 }
 
-int BitmapImage::Read(DeviceContext dc, ByteSource& file) {
+int BitmapImage::ReadHeadersAndTable(ByteSource& file) {
     Clear();
     refusal_ = ReadRefusal();
-    int ok = ReadHeaders(file) && ReadExactly(file, info_ + kInfoHeaderSize, 4 * colorCount_) &&
+    return ReadHeaders(file) && ReadExactly(file, info_ + kInfoHeaderSize, 4 * colorCount_);
+}
+
+// The bits start at bfOffBits when it lies at or after the end of the table and all of them
+// fit in the file from there; any other offset (0, inside the headers or the table, too far
+// on) is taken to mean right after the table, where the headers were checked to fit them.
+int BitmapImage::SkipToPixelBits(ByteSource& file) {
+    const uint64_t tableEnd = kHeadersSize + 4 * uint64_t{colorCount_};
+    const uint64_t offBits = ReadLe32(fileHeader_ + kOffBfOffBits);
+    if (offBits <= tableEnd || offBits > file.Size() || imageSize_ > file.Size() - offBits) {
+        return 1;
+    }
+    return file.Skip(offBits - tableEnd) || Refuse(&refusal_, ReadRefusal::kShortRead, offBits - tableEnd, 0);
+}
+
+int BitmapImage::Read(DeviceContext dc, ByteSource& file) {
+    int ok = ReadHeadersAndTable(file) && SkipToPixelBits(file) &&
              (MakeSurface(dc) || Refuse(&refusal_, ReadRefusal::kNoSurface, imageSize_)) &&
              ReadExactly(file, bits_, imageSize_);
     if (!ok) {
         Clear();
     }
     return ok;
+}
+
+int BitmapImage::ReadColorTableOnly(ByteSource& file, ColorTable& table) {
+    BitmapImage headers;
+    if (!headers.ReadHeadersAndTable(file)) {
+        return 0;
+    }
+    if (headers.colorCount_ == 0) {
+        table.Clear();
+        return 1;
+    }
+    return headers.GetColorTable(table);
 }
 
 int BitmapImage::Save(const char* path, int overwrite) const {

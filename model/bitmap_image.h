@@ -38,25 +38,32 @@ class BitmapImage {
     // Width as held and the magnitude of the height; 0 without an info block.
     int GetSize(int32_t* width, int32_t* height) const;
     int GetColorTable(ColorTable& table) const;
-    // Writes the table into the info block from slot start on; the surface keeps its colours
-    // until MakeSurface.
+    // Writes the table into the info block from slot start on and shows it on the surface: an
+    // indexed surface takes the colours in place, any other is made anew with the pixels copied
+    // over. 0, with the info block and the surface as they were, when that cannot be done.
     int SetColorTable(uint32_t start, const ColorTable& table);
 
     int Create(DeviceContext dc, int32_t width, int32_t height, uint32_t bitsPerPixel, uint32_t colorCount);
     int Load(DeviceContext dc, const char* path);
     int Read(DeviceContext dc, ByteSource& file);
+    // The colour table of a bitmap file, read with the same checks as Read but without its pixel
+    // bits, which are neither read nor allocated; an image without a table gives an empty one.
+    static int ReadColorTableOnly(ByteSource& file, ColorTable& table);
     // Why the last Load or Read failed; kNone after one that succeeded.
     const ReadRefusal& GetRefusal() const { return refusal_; }
     int Save(const char* path, int overwrite) const;
-    // Brings the info block's colours to the surface: in place for an indexed one, otherwise by
-    // making a new surface and copying the pixels over. On failure the old surface stays.
-    int MakeSurface(DeviceContext dc);
 
     void Draw(DeviceContext dc, int x, int y) const;
     void DrawPart(DeviceContext dc, int x, int y, int sourceX, int sourceY, int width, int height) const;
 
   private:
     int ReadHeaders(ByteSource& file);
+    int ReadHeadersAndTable(ByteSource& file);
+    // Moves past any gap between the colour table and the pixel bits that the file header names.
+    int SkipToPixelBits(ByteSource& file);
+    // Brings the info block's colours to the surface: in place for an indexed one, otherwise by
+    // making a new surface and copying the pixels over. On failure the old surface stays.
+    int MakeSurface(DeviceContext dc);
     int ReadExactly(ByteSource& file, void* destination, uint32_t count);
 
     uint8_t* fileHeader_ = nullptr;

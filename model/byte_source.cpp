@@ -11,3 +11,11 @@ uint32_t MemorySource::Read(void* destination, uint32_t count) {
     }
     return n;
 }
+
+int MemorySource::Skip(uint64_t count) {
+    if (count > size_ - position_) {
+        return 0;
+    }
+    position_ += count;
+    return 1;
+}

@@ -11,6 +11,8 @@ class ByteSource {
     virtual uint32_t Read(void* destination, uint32_t count) = 0;
     // Total size of the source in bytes.
     virtual uint64_t Size() const = 0;
+    // Moves on count bytes without reading them; 0 when fewer are left.
+    virtual int Skip(uint64_t count) = 0;
 };
 
 class MemorySource : public ByteSource {
@@ -18,6 +20,7 @@ class MemorySource : public ByteSource {
     MemorySource(const uint8_t* data, uint64_t size) : data_(data), size_(size) {}
     uint32_t Read(void* destination, uint32_t count) override;
     uint64_t Size() const override { return size_; }
+    int Skip(uint64_t count) override;
 
   private:
     const uint8_t* data_;

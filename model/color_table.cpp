@@ -84,3 +84,13 @@ int ColorTable::CopyFrom(const ColorTable& other) {
     }
     return Assign(other.entries_, other.count_);
 }
+
+void WriteRGBQuads(const ColorTable& table, uint32_t n, uint8_t* quads) {
+    for (uint32_t i = 0; i < n; ++i, quads += 4) {
+        const uint8_t* e = table.GetEntry(i);
+        quads[0] = e[2];
+        quads[1] = e[1];
+        quads[2] = e[0];
+        quads[3] = 0;
+    }
+}

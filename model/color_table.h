@@ -35,3 +35,7 @@ class ColorTable {
     uint8_t* entries_ = nullptr;
     uint32_t count_ = 0;
 };
+
+// The first n entries of the table as a bitmap's RGBQUADs: blue, green, red, 0. The caller keeps
+// n at most the table's count.
+void WriteRGBQuads(const ColorTable& table, uint32_t n, uint8_t* quads);

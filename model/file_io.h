@@ -6,7 +6,7 @@
 
 #include "model/byte_source.h"
 
-// A file opened for strictly sequential reading, others may read it meanwhile.
+// A file opened for reading front to back (with skips), others may read it meanwhile.
 class InputFile : public ByteSource {
   public:
     InputFile() = default;
@@ -18,6 +18,7 @@ class InputFile : public ByteSource {
     void Close();
     uint32_t Read(void* destination, uint32_t count) override;
     uint64_t Size() const override { return size_; }
+    int Skip(uint64_t count) override;
 
   private:
     intptr_t handle_ = -1;

@@ -71,6 +71,15 @@ void InputFile::Close() {
     size_ = 0;
 }
 
+int InputFile::Skip(uint64_t count) {
+    // The size is known, so a skip past the end is refused rather than left to the next read.
+    off_t here = handle_ >= 0 ? ::lseek(static_cast<int>(handle_), 0, SEEK_CUR) : -1;
+    if (here < 0 || count > size_ - static_cast<uint64_t>(here)) {
+        return 0;
+    }
+    return ::lseek(static_cast<int>(handle_), static_cast<off_t>(count), SEEK_CUR) >= 0;
+}
+
 uint32_t InputFile::Read(void* destination, uint32_t count) {
     if (handle_ < 0) {
         return 0;

@@ -121,6 +121,17 @@ void InputFile::Close() {
     size_ = 0;
 }
 
+int InputFile::Skip(uint64_t count) {
+    LARGE_INTEGER here = {};
+    if (handle_ == -1 || !SetFilePointerEx(AsHandle(handle_), here, &here, FILE_CURRENT) ||
+        count > size_ - static_cast<uint64_t>(here.QuadPart)) {
+        return 0;
+    }
+    LARGE_INTEGER distance;
+    distance.QuadPart = static_cast<LONGLONG>(count);
+    return SetFilePointerEx(AsHandle(handle_), distance, nullptr, FILE_CURRENT) != 0;
+}
+
 uint32_t InputFile::Read(void* destination, uint32_t count) {
     if (handle_ == -1) {
         return 0;

@@ -1,5 +1,6 @@
 #include "model/palette_file.h"
 
+#include <cctype>
 #include <cstring>
 
 #include "model/color_table.h"
@@ -20,18 +21,37 @@ int StartsWithLine(const uint8_t* bytes, uint64_t size, const char* text) {
     return bytes[length] == '\n' || (bytes[length] == '\r' && size > length + 1 && bytes[length + 1] == '\n');
 }
 
-// Judged from the first kDetectionBytes (or all, when fewer) and the size of the whole file, so
-// a reader can tell the format, and with it the largest size allowed, before reading on.
-int DetectFromStart(const uint8_t* start, uint64_t startSize, uint64_t fileSize, PaletteFormat* format) {
+int NameEndsWith(const char* name, const char* extension) {
+    const size_t length = strlen(name);
+    const size_t extensionLength = strlen(extension);
+    if (length < extensionLength) {
+        return 0;
+    }
+    const char* tail = name + length - extensionLength;
+    for (size_t i = 0; i < extensionLength; ++i) {
+        if (tolower(static_cast<unsigned char>(tail[i])) != extension[i]) {
+            return 0;
+        }
+    }
+    return 1;
+}
+
+// Judged from the first kDetectionBytes (or all, when fewer), the size of the whole file and its
+// name, so a reader can tell the format, and with it the largest size allowed, before reading on.
+int DetectFromStart(const uint8_t* start,
+                    uint64_t startSize,
+                    uint64_t fileSize,
+                    const char* name,
+                    PaletteFormat* format) {
     if (StartsWithLine(start, startSize, "JASC-PAL")) {
         *format = PaletteFormat::kJasc;
     } else if (StartsWithLine(start, startSize, "GIMP Palette")) {
         *format = PaletteFormat::kGpl;
     } else if (startSize >= 12 && memcmp(start, "RIFF", 4) == 0 && memcmp(start + 8, "PAL ", 4) == 0) {
         *format = PaletteFormat::kRiff;
-    } else if (fileSize == kActFileSize || fileSize == kActFileSizeWithCount) {
-        // An Adobe colour table has no signature, and its first colour may spell "BM": a table
-        // written here must read back. The editor tries a bitmap before any palette.
+    } else if ((fileSize == kActFileSize || fileSize == kActFileSizeWithCount) && NameEndsWith(name, ".act")) {
+        // Its first colour may spell "BM": a table written here must read back. Whoever also
+        // reads bitmaps tries a bitmap first.
         *format = PaletteFormat::kAct;
     } else {
         return 0;
@@ -84,16 +104,16 @@ int Encode(PaletteFormat format, const ColorTable& table, std::vector<uint8_t>* 
 
 }  // namespace
 
-int DetectPaletteFormat(const uint8_t* bytes, uint64_t size, PaletteFormat* format) {
-    return DetectFromStart(bytes, size < kDetectionBytes ? size : kDetectionBytes, size, format);
+int DetectPaletteFormat(const uint8_t* bytes, uint64_t size, const char* name, PaletteFormat* format) {
+    return DetectFromStart(bytes, size < kDetectionBytes ? size : kDetectionBytes, size, name, format);
 }
 
-int ReadPalette(ByteSource& file, ColorTable& table) {
+int ReadPalette(ByteSource& file, const char* name, ColorTable& table) {
     const uint64_t size = file.Size();
     const uint32_t startSize = size < kDetectionBytes ? static_cast<uint32_t>(size) : kDetectionBytes;
     uint8_t start[kDetectionBytes];
     PaletteFormat format;
-    if (file.Read(start, startSize) != startSize || !DetectFromStart(start, startSize, size, &format) ||
+    if (file.Read(start, startSize) != startSize || !DetectFromStart(start, startSize, size, name, &format) ||
         size > LargestFile(format)) {
         return 0;
     }
@@ -111,7 +131,7 @@ int ReadPalette(ByteSource& file, ColorTable& table) {
 
 int LoadPalette(const char* path, ColorTable& table) {
     InputFile file;
-    return file.Open(path) && ReadPalette(file, table);
+    return file.Open(path) && ReadPalette(file, path, table);
 }
 
 int EncodePalette(const ColorTable& table, PaletteFormat format, std::vector<uint8_t>* bytes) {

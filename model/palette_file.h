@@ -1,5 +1,7 @@
-// Palette files: JASC-PAL text, RIFF palettes, Adobe colour tables and GIMP palettes, each
-// recognised by its content, never by its name, and read as strictly as a bitmap is.
+// Palette files: JASC-PAL text, RIFF palettes, Adobe colour tables and GIMP palettes, read as
+// strictly as a bitmap is. Each is recognised by its content, but for the Adobe table, which has
+// no mark of its own: any file of its size could pass for one, so it is taken only from a file
+// whose name ends in ".act".
 #pragma once
 
 #include <cstdint>
@@ -15,11 +17,12 @@ enum class PaletteFormat { kJasc, kRiff, kAct, kGpl };
 constexpr uint32_t kLargestPaletteEntries = 65536;
 constexpr uint32_t kLargestActEntries = 256;
 
-// The format of the bytes, judged by their content; 0 when they are none of them.
-int DetectPaletteFormat(const uint8_t* bytes, uint64_t size, PaletteFormat* format);
+// The format of the bytes of the file called name (a path or a bare name), judged by their
+// content and, for the Adobe table, the name; 0 when they are none of them.
+int DetectPaletteFormat(const uint8_t* bytes, uint64_t size, const char* name, PaletteFormat* format);
 // Reads a palette file of any format into table; 0, with table untouched, for a file that is
 // none of them, breaks its format's rules, or holds 0 or more than 65536 entries.
-int ReadPalette(ByteSource& file, ColorTable& table);
+int ReadPalette(ByteSource& file, const char* name, ColorTable& table);
 int LoadPalette(const char* path, ColorTable& table);
 
 // The file of table in the format; 0 when the format cannot hold the table (no entries, more

@@ -4,12 +4,12 @@
 #include <limits>
 
 #include "model/color_table.h"
+#include "views/geometry.h"
 
 // Settings are any 32-bit values, so every figure is worked out in 64 bits and only the end
 // result is held at the 32-bit bounds.
 namespace {
 
-constexpr int64_t kInt32Min = std::numeric_limits<int32_t>::min();
 constexpr int64_t kInt32Max = std::numeric_limits<int32_t>::max();
 
 // Beyond the grid and its margins the window takes this much across for its borders, and this
@@ -30,10 +30,6 @@ int64_t HeldProduct(int64_t a, int64_t b) {
         return (a < 0) == (b < 0) ? kFar : -kFar;
     }
     return std::clamp(product, -kFar, kFar);
-}
-
-int32_t HeldToInt32(int64_t value) {
-    return static_cast<int32_t>(std::clamp(value, kInt32Min, kInt32Max));
 }
 
 GridRect HeldRect(int64_t x, int64_t y, int64_t width, int64_t height) {

@@ -4,8 +4,6 @@
 #include <utility>
 
 #include "model/bitmap_image.h"
-#include "model/palette_file.h"
-#include "model/file_io.h"
 #include "resources/resource.h"
 #include "resources/texts.h"
 
@@ -54,6 +52,15 @@ void ColorTableEditor::OnInit(EditorWindow& window) {
     ShowSelectedValues(1, 1, kAllChannels, 0);
     window.SetTitle(kEditorTitle);
     modified_ = 0;
+}
+
+void ColorTableEditor::OnGridChanged() {
+    if (window_ == nullptr) {
+        return;
+    }
+    window_->ApplyLayout(ComputeEditorLayout(host_.Grid(), working_.GetCount()));
+    window_->Repaint();
+    ShowSelectedValues(1, 1, kAllChannels, 0);
 }
 
 void ColorTableEditor::OnPaint(DrawingTarget& target) {
@@ -251,13 +258,10 @@ void ColorTableEditor::Load() {
     if (!host_.ChooseOpenPath(owner, path)) {
         return;
     }
-    if (!PathExists(path)) {
-        host_.Ask(owner, kFileMissingText, MessageStyle::kError);
-        return;
-    }
     ColorTable loaded;
-    if (!host_.LoadColorTable(path, loaded)) {
-        host_.Ask(owner, kLoadErrorText, MessageStyle::kError);
+    TableLoad load = host_.LoadColorTable(path, loaded);
+    if (load != TableLoad::kLoaded) {
+        host_.Ask(owner, load == TableLoad::kMissing ? kFileMissingText : kLoadErrorText, MessageStyle::kError);
         return;
     }
     uint32_t count = working_.GetCount();
@@ -283,7 +287,7 @@ void ColorTableEditor::Export() {
     }
     if (format == PaletteFormat::kAct && working_.GetCount() > kLargestActEntries) {
         host_.Ask(owner, kActTooLargeText, MessageStyle::kError);
-    } else if (!SavePalette(path, working_, format)) {
+    } else if (!host_.SavePaletteFile(path, working_, format)) {
         host_.Ask(owner, kSaveErrorText, MessageStyle::kError);
     }
 }

@@ -31,6 +31,9 @@ class ColorTableEditor {
     void OnTrackbarScrolled();
     void OnCommand(int command);
     void OnDestroyed() { window_ = nullptr; }
+    // The grid settings changed: the window is laid out and drawn anew with them, so what it
+    // shows and what a click selects agree.
+    void OnGridChanged();
 
     int IsModified() const { return modified_; }
     const ColorTable& WorkingTable() const { return working_; }

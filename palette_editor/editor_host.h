@@ -1,6 +1,6 @@
 // What the colour-table editor needs of the program around it: the document's image and its
-// table as first read, the grid settings, questions and file choices owned by the editor, and
-// the one way its work reaches the document.
+// table as last read or saved, the grid settings, questions and file choices owned by the
+// editor, the files it reads and writes, and the one way its work reaches the document.
 #pragma once
 
 #include "model/palette_file.h"
@@ -10,13 +10,15 @@
 class BitmapImage;
 class ColorTable;
 
+enum class TableLoad { kLoaded, kMissing, kUnreadable };
+
 class EditorHost {
   public:
     virtual ~EditorHost() = default;
 
     // None without a document image.
     virtual const BitmapImage* Image() = 0;
-    // The image's table as it was opened or created.
+    // The image's table as it was opened, created or last saved.
     virtual const ColorTable& Snapshot() = 0;
     // Read at every use: the options may change while the editor is open.
     virtual const ColorGridSettings& Grid() = 0;
@@ -28,7 +30,9 @@ class EditorHost {
     virtual int ChooseOpenPath(OwnerWindow owner, char* path) = 0;
     virtual int ChoosePaletteFile(OwnerWindow owner, char* path, PaletteFormat* format) = 0;
     // The colour table of a bitmap file (empty when it has none) or of a palette file.
-    virtual int LoadColorTable(const char* path, ColorTable& table) = 0;
+    virtual TableLoad LoadColorTable(const char* path, ColorTable& table) = 0;
+    // Writes the table as a palette file of the format, replacing any file there; 1 on success.
+    virtual int SavePaletteFile(const char* path, const ColorTable& table, PaletteFormat format) = 0;
 
     // Writes the table into the image from entry 0, shows the image with it and records the
     // change in the document.

@@ -23,6 +23,14 @@ constexpr GridOption kGridOptions[kGridOptionCount] = {
     {IDC_OPT_CURSOR_WIDTH, &ColorGridSettings::cursorWidth, 1, 10},
 };
 
+// 1 when the value lies in the option's range, taken as a signed 32-bit integer.
+inline int OptionHolds(const GridOption& option, int32_t value) {
+    return value >= option.smallest && value <= option.largest;
+}
+
+// 1 when every option and the margin and gap (0..100, set only in the registry) lie in range.
+int IsValidColorGrid(const ColorGridSettings& grid);
+
 // Reads each option's edit as an unsigned number and stores it at once, in order. A value out
 // of range, taken as a signed 32-bit integer, stops there: 0 with *failed set to that option,
 // the earlier values stored and the later ones neither read nor stored. 1 when all are stored.

@@ -1,22 +1,8 @@
 #include "views/window_fit.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace {
-
-int64_t Width(const WindowRect& r) {
-    return static_cast<int64_t>(r.right) - r.left;
-}
-
-int64_t Height(const WindowRect& r) {
-    return static_cast<int64_t>(r.bottom) - r.top;
-}
-
-int32_t HeldToInt32(int64_t value) {
-    return static_cast<int32_t>(
-        std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
-}
 
 WindowPlacement Placed(const WindowRect& outer, int64_t width, int64_t height) {
     return WindowPlacement{outer.left, outer.top, HeldToInt32(width), HeldToInt32(height)};

@@ -32,7 +32,7 @@ TEST_F(DocumentTest, EachStateAsksOnlyForUnsavedWorkAndCancelKeepsIt) {
         fake.answers.clear(), fake.newDialogs = 0, fake.messages = fake.fileDialogs = "";
         for (int command : kLeaving) {
             if (kStates[state][1] == nullptr) {
-                EXPECT_EQ(confirmDiscard(shell), Answer::kNoQuestion);
+                EXPECT_EQ(ConfirmDiscard(shell), Answer::kNoQuestion);
                 break;
             }
             Leave(command);
@@ -46,14 +46,16 @@ TEST_F(DocumentTest, EachStateAsksOnlyForUnsavedWorkAndCancelKeepsIt) {
     }
 }
 
-// No drops the changes; Yes saves first (a new image through Save as). Either way the command goes
-// on only when nothing is left unsaved: a save dialog cancelled or given too long a name is Cancel.
+// No drops the changes with the image, so an Open cancelled after it keeps them to ask about; Yes saves
+// first (a new image through Save as). Either way the command goes on only when nothing is left unsaved:
+// a save dialog cancelled or given too long a name is Cancel.
 TEST_F(DocumentTest, NoAndYesLetTheCommandGoOnWhenNothingIsLost) {
     Open(WriteBitmap("pic.bmp", 2, 2, 8, 2));
     MarkChanged(shell.document);
     fake.answers = {Answer::kNo};
     Open("");
-    EXPECT_EQ(Seen(), "Korvane - [pic.bmp] items table");
+    EXPECT_EQ(Seen(), "Korvane - [pic.bmp] dirty items table");
+    fake.answers = {Answer::kNo};
     New(4, 2, 0, 2);
     for (const std::string& chosen : {std::string(), std::string(kPathBytes, 'x')}) {
         for (int command : kLeaving) {
@@ -183,12 +185,13 @@ TEST_F(DocumentTest, FilesGivenAtStartOrDroppedOpenAsOpenDoes) {
     EXPECT_EQ(fake.posted, std::vector<int>{ID_FILE_OPEN_GIVEN});
     fake.RunPosted();
     MarkChangedAndTitle();
-    fake.answers = {Answer::kCancel, Answer::kNo, Answer::kNo};
+    fake.answers = {Answer::kCancel, Answer::kNo, Answer::kOk, Answer::kNo};
     for (const std::string& dropped : {PathOf("none.bmp"), PathOf("none.bmp"), std::string(kPathBytes, 'x')}) {
         OpenGivenFile(shell, dropped);
     }
-    EXPECT_EQ(Seen(), "Korvane - [given file.bmp *] items table");  // No dropped the changes
+    // No drops the changes only with the image: each drop that opened nothing leaves them to ask about.
+    EXPECT_EQ(Seen(), "Korvane - [given file.bmp *] dirty items table");
+    const std::string asked = "?given file.bmp への変更を保存しますか? @Korvane\n";
     EXPECT_EQ(fake.messages,
-              "?given file.bmp への変更を保存しますか? @Korvane\n?given file.bmp への変更を保存しますか? @Korvane\n"
-              "xThe file doesn't exist! @Korvane\nxThe file name is too long! @Korvane\n");
+              asked + asked + "xThe file doesn't exist! @Korvane\n" + asked + "xThe file name is too long! @Korvane\n");
 }

@@ -196,7 +196,7 @@ class ShellTest : public ::testing::Test {
     }
     void MarkChangedAndTitle() {
         MarkChanged(shell.document);
-        updateTitle(shell, shell.document.path, 1);
+        UpdateTitle(shell, shell.document.path, 1);
     }
     // The document as the user sees it: title, then "dirty", then whether the items that need an
     // image (Close, Save, Save as, the two Window items) and the colour-table item are enabled,

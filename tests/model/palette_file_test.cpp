@@ -39,7 +39,7 @@ struct ClaimsATerabyte : MemorySource {
 // reads back through a file what it wrote, told by its content, and refuses, never cuts, a table it cannot hold.
 TEST(PaletteFile, EachFormatWritesItsLayoutAndReadsItBack) {
     const TempDir dir;
-    const std::string path = dir.File("palette");
+    const std::string path = dir.File("palette.act");  // content decides for every other format
     const std::tuple<PaletteFormat, uint32_t, Bytes> formats[] = {
         {PaletteFormat::kJasc, 65536, B("JASC-PAL\r\n0100\r\n2\r\n1 2 3\r\n255 0 10\r\n")},
         {PaletteFormat::kGpl, 65536,
@@ -58,9 +58,10 @@ TEST(PaletteFile, EachFormatWritesItsLayoutAndReadsItBack) {
             PaletteFormat detected;
             ASSERT_EQ(EncodePalette(table, format, &file), n <= most) << n << " in " << int(format);
             EXPECT_TRUE(n != 2 || file == two) << int(format);
-            EXPECT_TRUE(n > most || (SavePalette(path.c_str(), table, format) && ReadAllBytes(path) == file &&
-                                     LoadPalette(path.c_str(), back) && Entries(back) == rgb0 &&
-                                     DetectPaletteFormat(file.data(), file.size(), &detected) && detected == format));
+            EXPECT_TRUE(n > most ||
+                        (SavePalette(path.c_str(), table, format) && ReadAllBytes(path) == file &&
+                         LoadPalette(path.c_str(), back) && Entries(back) == rgb0 &&
+                         DetectPaletteFormat(file.data(), file.size(), "p.act", &detected) && detected == format));
         }
     }
 }
@@ -78,7 +79,7 @@ TEST(PaletteFile, ReadsWhatOthersWrite) {
     for (const auto& [file, count] : cases) {
         ColorTable table;
         MemorySource source(file.data(), file.size());
-        EXPECT_TRUE(ReadPalette(source, table) &&
+        EXPECT_TRUE(ReadPalette(source, "others.act", table) &&
                     Entries(table) == B(std::string(kTwo) + std::string(4 * count - 8, 0)));
     }
 }
@@ -110,14 +111,22 @@ TEST(PaletteFile, RefusesAnyFaultWhole) {
     ASSERT_TRUE(table.Assign(B(kTwo).data(), 1));
     for (const Bytes& file : refused) {
         MemorySource source(file.data(), file.size());
-        EXPECT_FALSE(ReadPalette(source, table)) << std::string(file.begin(), file.end()).substr(0, 40);
+        EXPECT_FALSE(ReadPalette(source, "fault.act", table)) << std::string(file.begin(), file.end()).substr(0, 40);
     }
     for (const std::string_view start : {"JASC-PAL\n0100\n1\n"sv, "GIMP Palette\n"sv, "RIFF\0\0\0\0PAL "sv}) {
         ClaimsATerabyte huge(reinterpret_cast<const uint8_t*>(start.data()), start.size());
-        EXPECT_FALSE(ReadPalette(huge, table)) << start;
+        EXPECT_FALSE(ReadPalette(huge, "huge.act", table)) << start;
     }
     EXPECT_EQ(Entries(table), B(kTwo.substr(0, 4)));
-    Bytes bm = B("BM" + std::string(766, 0));
-    MemorySource source(bm.data(), bm.size());
-    EXPECT_TRUE(ReadPalette(source, table) && table.GetCount() == 256);
+    // An Adobe table has no mark: only the name tells it from any other file of its size.
+    const Bytes bm = B("BM" + std::string(766, 0));
+    for (const auto& [name, taken] : {std::pair("cut.bmp", false),
+                                      {"act", false},
+                                      {"x.act.txt", false},
+                                      {"C:\\x\\TABLE.ACT", true},
+                                      {"t.Act", true}}) {
+        MemorySource source(bm.data(), bm.size());
+        EXPECT_EQ(ReadPalette(source, name, table), int{taken}) << name;
+    }
+    EXPECT_EQ(table.GetCount(), 256u);
 }

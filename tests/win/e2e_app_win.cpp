@@ -43,13 +43,13 @@ WIN_TEST(E2eMainWindowDialogsViewsAndKeys) {
             return PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
         }};
         driver.Command(ID_FILE_NEW);
-        CHECK(shown == kShownBefore[i] && TheShell().document.image == nullptr);
+        CHECK(shown == kShownBefore[i] && driver.GetShell().document.image == nullptr);
     }
 
     driver.answers = {ChooseFile(TempPath("missing.bmp")), Reply(kMessageBoxText, IDOK), ChooseFile(path)};
     driver.Command(ID_FILE_OPEN);
     HeaderReport built;  // the forms and notations themselves are proven natively
-    const char* summary = built.Refresh(TheShell().document.image, TheShell().document.path, {0, 0, 0});
+    const char* summary = built.Refresh(driver.GetShell().document.image, driver.GetShell().document.path, {0, 0, 0});
     CHECK(driver.answers.empty() && summary && WindowText(report) == summary);
 
     // Typed without extension, the name gets one. A new file is written unasked (the reply stays

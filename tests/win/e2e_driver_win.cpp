@@ -64,10 +64,10 @@ void CALLBACK RunNextEditorStep(HWND, UINT, UINT_PTR, DWORD) {
 
 HWND E2eDriver::Start(bool keepStoredSettings) {
     if (!keepStoredSettings) {
-        deleteSettings();
+        DeleteSettings();
     }
-    gSettings = Settings();
-    window_ = StartMainWindow(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
+    program_ = std::make_unique<Program>(GetModuleHandleA(nullptr));
+    window_ = program_->Start(SW_SHOWNORMAL);
     CHECK(gHook != nullptr && window_ != nullptr);
     Drain();
     return window_;
@@ -77,7 +77,7 @@ void E2eDriver::Finish() {
     if (window_ != nullptr) {
         DestroyWindow(std::exchange(window_, nullptr));  // asks nothing, unlike closing
         Drain();
-        FinishKorvane();
+        program_->Finish();
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,12 +32,16 @@ class E2eDriver {
     // loop is idle with no box or dialog up; a window still open after the last step is closed
     // unasked. Returns the number of steps that never ran because the editor closed first.
     size_t WithEditor(std::vector<EditorStep> steps);
+    Shell& GetShell() { return program_->shell; }
+    // None once the window is gone.
+    HWND MainWindow() const { return program_->MainWindow(); }
     // Used in order of arrival; a dialog that none takes is cancelled. The editor is no dialog
     // of theirs.
     static std::vector<DialogAnswer> answers;
     static std::vector<EditorStep> editorSteps;
 
   private:
+    std::unique_ptr<Program> program_;
     HWND window_ = nullptr;
 };
 

@@ -16,7 +16,8 @@ class ShellEditorHost : public EditorHost {
     Answer Ask(OwnerWindow owner, const char* text, MessageStyle style) override;
     int ChooseOpenPath(OwnerWindow owner, char* path) override;
     int ChoosePaletteFile(OwnerWindow owner, char* path, PaletteFormat* format) override;
-    int LoadColorTable(const char* path, ColorTable& table) override;
+    TableLoad LoadColorTable(const char* path, ColorTable& table) override;
+    int SavePaletteFile(const char* path, const ColorTable& table, PaletteFormat format) override;
     void ApplyTable(const ColorTable& table) override;
 
   private:

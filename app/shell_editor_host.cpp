@@ -1,8 +1,11 @@
-#include "app/editor_host.h"
+#include "app/shell_editor_host.h"
 
 #include "app/document_commands.h"
 #include "app/shell.h"
+#include "model/bitmap_image.h"
+#include "model/file_io.h"
 #include "model/palette_file.h"
+#include "model/table_from_file.h"
 
 const BitmapImage* ShellEditorHost::Image() {
     return shell_.document.image;
@@ -28,16 +31,15 @@ int ShellEditorHost::ChoosePaletteFile(OwnerWindow owner, char* path, PaletteFor
     return AcceptChoice(shell_.system, owner, shell_.system.ChoosePaletteFile(owner, path, format));
 }
 
-int ShellEditorHost::LoadColorTable(const char* path, ColorTable& table) {
-    BitmapImage image;
-    if (!InMemoryContext(shell_.system, [&](DeviceContext dc) { return image.Load(dc, path); })) {
-        return LoadPalette(path, table);
+TableLoad ShellEditorHost::LoadColorTable(const char* path, ColorTable& table) {
+    if (!PathExists(path)) {
+        return TableLoad::kMissing;
     }
-    if (image.GetColorCount() == 0) {
-        table.Clear();
-        return 1;
-    }
-    return image.GetColorTable(table);
+    return LoadColorTableFromFile(path, table) ? TableLoad::kLoaded : TableLoad::kUnreadable;
+}
+
+int ShellEditorHost::SavePaletteFile(const char* path, const ColorTable& table, PaletteFormat format) {
+    return SavePalette(path, table, format);
 }
 
 // The title gains its mark with the first change only; every change counts, so a Save as
@@ -48,13 +50,12 @@ void ShellEditorHost::ApplyTable(const ColorTable& table) {
         return;
     }
     document.image->SetColorTable(0, table);
-    InMemoryContext(shell_.system, [&](DeviceContext dc) { return document.image->MakeSurface(dc); });
     if (shell_.settings.ViewData == 1) {
         shell_.system.Repaint();
     }
     int wasClean = document.dirty == 0;
     MarkChanged(document);
     if (wasClean) {
-        updateTitle(shell_, document.path, 1);
+        UpdateTitle(shell_, document.path, 1);
     }
 }
