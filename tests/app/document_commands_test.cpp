@@ -12,7 +12,9 @@ TEST_F(DocumentTest, OpenShowsTheReportOrRepaints) {
     Open(WriteBitmap("rgb.bmp", 2, 2, 24, 0));
     EXPECT_EQ(Seen() + " " + fake.fileDialogs + fake.messages, "Korvane - [rgb.bmp] items OO");
     EXPECT_EQ(shell.document.snapshot.GetCount(), 16u);
-    EXPECT_EQ(fake.repaints * 10 + fake.reportTexts.size() + fake.openContexts, 11u);
+    EXPECT_EQ(fake.repaints, 1);
+    EXPECT_EQ(fake.reportTexts.size(), 1u);
+    EXPECT_EQ(fake.openContexts, 0);
     Run(ID_VIEW_HEADER);  // the text view, shown again, shows the report of the image now open
     EXPECT_NE(fake.reportTexts.back().find("rgb.bmp"), std::string::npos);
 }
@@ -40,7 +42,9 @@ TEST_F(DocumentTest, EachStateAsksOnlyForUnsavedWorkAndCancelKeepsIt) {
             EXPECT_EQ(Seen(), kStates[state][0]);
             fake.messages = "";
         }
-        EXPECT_EQ(fake.fileDialogs + std::to_string(fake.newDialogs + fake.destroys), "0");
+        EXPECT_EQ(fake.fileDialogs, "");
+        EXPECT_EQ(fake.newDialogs, 0);
+        EXPECT_EQ(fake.destroys, 0);
         fake.answers = {Answer::kNo};
         Run(ID_FILE_CLOSE);
     }
@@ -97,13 +101,17 @@ TEST_F(DocumentTest, FromTheEditorFailuresKeepTheDocumentCloseDropsItAndExitEnds
     EXPECT_EQ(shell.document.image, before);
     EXPECT_STREQ(shell.document.path, good.c_str());
     EXPECT_EQ(seen, "Korvane - [good.bmp] items table editor");
-    EXPECT_EQ(fake.reportTexts.size() + shell.document.snapshot.GetCount() + fake.openContexts, 257u);
+    EXPECT_EQ(fake.reportTexts.size(), 1u);
+    EXPECT_EQ(shell.document.snapshot.GetCount(), 256u);
+    EXPECT_EQ(fake.openContexts, 0);
     settings.ViewData = 1, fake.messages = "";
     fake.whileEditorOpen = [&](FakeEditorWindow&) { Run(ID_FILE_CLOSE), seen = Seen(); };
     Run(ID_VIEW_EDIT_COLOR_TABLE);
     EXPECT_EQ(seen + fake.messages + shell.document.path + fake.reportTexts.back(), "Korvane");
     EXPECT_EQ(shell.document.image, nullptr);
-    EXPECT_EQ(fake.repaints * 10 + shell.document.snapshot.GetCount() + shell.report.SummaryCache().Length(), 10u);
+    EXPECT_EQ(fake.repaints, 1);
+    EXPECT_EQ(shell.document.snapshot.GetCount(), 0u);
+    EXPECT_EQ(shell.report.SummaryCache().Length(), 0u);
     New(2, 2, 0, 2);
     fake.answers = {Answer::kNo};
     fake.whileEditorOpen = [&](FakeEditorWindow&) { Run(ID_FILE_EXIT); };
@@ -126,7 +134,8 @@ TEST_F(DocumentTest, NewMakesABitmapOfEachMode) {
         const std::string bits = std::to_string(info[14]) + "/" + std::to_string(shell.document.image->GetColorCount());
         EXPECT_EQ(ColorModeText(mode) + (" " + bits), made);
     }
-    EXPECT_EQ(ColorModeBitsPerPixel(4) + ColorModeBitsPerPixel(-1), 0u);
+    EXPECT_EQ(ColorModeBitsPerPixel(4), 0u);
+    EXPECT_EQ(ColorModeBitsPerPixel(-1), 0u);
 }
 
 // The registry itself is proven end to end; here the question and the flag that stops the save.

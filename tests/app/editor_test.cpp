@@ -46,7 +46,8 @@ TEST_F(EditorTest, OpensOnceOnACopyOfTheTable) {
         w.Repaint();
         EXPECT_EQ(std::to_string(shell.editor.IsOpen()) + " " + w.Controls() + " " + w.title,
                   "1 10 20 30 10 20 30 カラーテーブル一覧");
-        EXPECT_EQ(w.canvas.Pixel(13 + 17 * 15, 13) * 0x100 + w.canvas.Pixel(13, 30), 0x19232D00u);
+        EXPECT_EQ(w.canvas.Pixel(13 + 17 * 15, 13), 0x19232Du);
+        EXPECT_EQ(w.canvas.Pixel(13, 30), 0u);
         // Gone, but its loop has not ended: a second loop would take the quit meant for it.
         w.Destroy();
         Run(ID_VIEW_EDIT_COLOR_TABLE);
@@ -117,25 +118,56 @@ TEST_F(EditorTest, WholeTableChangesAndRevert) {
               5 * std::string("(editor) q最終保存時からの変更がすべて失われます。よろしいですか？ @Korvane\n").size());
 }
 
-// Another bitmap's table is taken only when it has at least the image's entries, the first of
-// them; any other file is refused with its message and changes nothing.
+// Options changed while the editor is open lay it out and paint it anew, so a click selects the entry
+// its swatch shows; a save makes the saved table the one revert goes back to.
+TEST_F(EditorTest, OptionsReachTheOpenEditorAndRevertGoesBackToTheSavedTable) {
+    ColorGridSettings five;
+    five.columns = 5;
+    fake.chosenGrid = &five;
+    Edit(WriteTable("twenty.bmp", 20), [&](FakeEditorWindow& w) {
+        Run(ID_VIEW_OPTIONS);
+        EXPECT_EQ(w.layouts, 2);
+        Click(2, 1);  // entry 7 of 5 columns
+        EXPECT_EQ(w.canvas.Pixel(19 + 17 * 2, 19 + 17), 0x111B25u);
+        EXPECT_EQ(w.Controls(), "17 27 37 17 27 37");
+        w.Type(0, "99");
+        Do(ID_PALETTE_APPLY);
+        Run(ID_FILE_SAVE);
+        w.Type(0, "5");
+        fake.answers = {Answer::kYes};
+        Do(ID_PALETTE_REVERT);
+        EXPECT_EQ(Working(7), "99 27 37");
+    });
+}
+
+// Another bitmap's or a palette file's table is taken only when it has at least the image's entries,
+// the first of them; an Adobe table only by its name, so a bitmap cut to its size is no table. Any
+// other file is refused with its message and changes nothing.
 TEST_F(EditorTest, LoadTakesTheFirstEntriesOfALargeEnoughTable) {
     std::ofstream(PathOf("bad.bmp")) << "not a bitmap";
     const PaletteFormat kRiff = PaletteFormat::kRiff, kGpl = PaletteFormat::kGpl;
     WriteBitmap("rgb.bmp", 2, 2, 24, 0), WriteTable("eight.bmp", 8), WriteTable("few.pal", 15, &kRiff);
     WriteTable("all.gpl", 256, &kGpl);
+    const PaletteFormat kAct = PaletteFormat::kAct;
+    std::filesystem::resize_file(WriteTable("cut.bmp", 256), 768);  // no Adobe table without its name
+    std::filesystem::copy_file(WriteTable("table.pal", 256, &kAct), PathOf("table.ACT"));
     Edit(WriteTable("sixteen.bmp", 16), [&](FakeEditorWindow&) {
         Do(ID_OP_SWAP_RG);
-        for (std::string name : {"", "none.bmp", "bad.bmp", "rgb.bmp", "eight.bmp", "few.pal", "all.gpl"}) {
+        for (std::string name : {"", "none.bmp", "bad.bmp", "cut.bmp", "table.pal", "rgb.bmp", "eight.bmp", "few.pal",
+                                 "all.gpl", "table.ACT"}) {
+            const bool taken = name == "all.gpl" || name == "table.ACT";
             fake.paths = {name.empty() ? name : PathOf(name.c_str())};
             Do(ID_PALETTE_LOAD);
-            EXPECT_EQ(Working() + " " + Working(15), name != "all.gpl" ? "20 10 30 35 25 45" : "10 20 30 25 35 45");
+            EXPECT_EQ(Working() + " " + Working(15), taken ? "10 20 30 25 35 45" : "20 10 30 35 25 45") << name;
+            taken ? Do(ID_OP_SWAP_RG) : void();
         }
     });
-    EXPECT_EQ(fake.fileDialogs + " " + std::to_string(shell.editor.WorkingTable().GetCount()), "OEEEEEEE 0");
-    std::string tooFew = "(editor) wｴﾝﾄﾘ数が少ないです. @Korvane\n";
-    EXPECT_EQ(fake.messages, "(editor) xThe file doesn't exist! @Korvane\n(editor) xLoading error! @Korvane\n" +
-                                 tooFew + tooFew + tooFew);
+    EXPECT_EQ(fake.fileDialogs, "OEEEEEEEEEE");
+    EXPECT_EQ(shell.editor.WorkingTable().GetCount(), 0u);
+    const std::string tooFew = "(editor) wｴﾝﾄﾘ数が少ないです. @Korvane\n",
+                      error = "(editor) xLoading error! @Korvane\n";
+    EXPECT_EQ(fake.messages,
+              "(editor) xThe file doesn't exist! @Korvane\n" + error + error + error + tooFew + tooFew + tooFew);
 }
 
 // Export writes the table as the editor shows it in the format chosen, and changes nothing else;
@@ -172,14 +204,16 @@ TEST_F(EditorTest, ApplyMarksTheDocumentOnce) {
                       std::string("10 20 ") + typed + " カラーテーブル一覧" +
                           (*typed == '0' ? " Korvane - [sixteen.bmp *]" : " "));
         }
-        EXPECT_EQ(shell.document.changes * 10 + fake.repaints, 23u);
+        EXPECT_EQ(shell.document.changes, 2u);
+        EXPECT_EQ(fake.repaints, 3);
     });
     for (int command : {2, 1}) {
         Edit(path, [&](FakeEditorWindow& w) {
             fake.answers = {Answer::kYes};
             w.Type(2, std::to_string(command));
             Do(command);
-            EXPECT_EQ(shell.editor.IsOpen() * 10 + fake.answers.size(), 2u - command);
+            EXPECT_EQ(shell.editor.IsOpen(), 0);
+            EXPECT_EQ(fake.answers.size(), 2u - command);
         });
         EXPECT_EQ(InImage(), "10 20 " + std::to_string(command));
     }

@@ -26,7 +26,7 @@
 class FakeEditorWindow : public EditorWindow {
   public:
     explicit FakeEditorWindow(ColorTableEditor& e) : editor(e) {}
-    void ApplyLayout(const EditorLayout&) override {}
+    void ApplyLayout(const EditorLayout&) override { ++layouts; }
     void SetTrackbar(int channel, uint32_t value) override { trackbars[channel] = value; }
     uint32_t GetTrackbar(int channel) override { return trackbars[channel]; }
     void SetEdit(int channel, uint32_t value) override { Type(channel, std::to_string(value)); }
@@ -57,6 +57,7 @@ class FakeEditorWindow : public EditorWindow {
     RgbCanvas canvas{320, 440};
     CanvasTarget target{canvas};
     int destroyed = 0;
+    int layouts = 0;
 };
 
 // The fake's frame is 8 wide and 50 high, 20 higher while narrower than 200 pixels, where its
@@ -124,7 +125,8 @@ class FakeWindowSystem : public WindowSystem {
         }
         window.Destroy();
     }
-    void ShowOptionsDialog(ColorGridSettings&) override {}
+    // The options as the user leaves them: those chosen, when any are.
+    void ShowOptionsDialog(ColorGridSettings& grid) override { grid = chosenGrid != nullptr ? *chosenGrid : grid; }
     void DeleteStoredSettings() override {}
     DeviceContext CreateMemoryContext() override { return ++openContexts, nullptr; }
     void DeleteMemoryContext(DeviceContext) override { --openContexts; }
@@ -151,6 +153,7 @@ class FakeWindowSystem : public WindowSystem {
     std::deque<Answer> answers;
     std::deque<std::string> paths;
     PaletteFormat paletteFormat = PaletteFormat::kJasc;
+    const ColorGridSettings* chosenGrid = nullptr;
     NewImageSettings newImage;  // typed and OK pressed, once, when newImageOk; else Cancel
     int newImageOk = 0;
     std::function<void()> duringMessage;

@@ -107,7 +107,8 @@ TEST_F(ViewTest, WindowCommandsSizeTheClientToTheImage) {
     fake.RunPosted();
     repaints = fake.repaints;
     Run(ID_WINDOW_KEEP_ASPECT);  // image view fitted already: nothing posted, one move, a repaint
-    EXPECT_EQ(fake.posted.size() * 10 + fake.repaints - repaints, 2u);
+    EXPECT_EQ(fake.posted.size(), 0u);
+    EXPECT_EQ(fake.repaints - repaints, 2);
 }
 
 // Only the normal rectangle is kept; sizing moves the visible text view (maximising: on the real window).
