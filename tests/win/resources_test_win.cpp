@@ -1,7 +1,6 @@
 // The compiled resources: what the code relies on, and the script's texts as the program sees them.
 #include <windows.h>
 
-#include <algorithm>
 #include <fstream>
 #include <regex>
 #include <tuple>
@@ -19,8 +18,8 @@ static BOOL CALLBACK AppendData(HMODULE, LPCSTR type, LPSTR name, LONG_PTR text)
 }
 
 // The code enables, grays and marks the main menu's items by position (select all and the Window items
-// are seen grayed end to end). Each key gives its command, and its command is an item of the window's
-// menu, so that graying the item blocks the key (as seen end to end). Both icons hold exactly a 32x32 and
+// are seen grayed end to end). Each key's command is an item of its window's menu, so that graying the
+// item blocks the key; which key gives which command is seen end to end. Both icons hold exactly a 32x32 and
 // a 16x16 image of 16 colours, so neither size is scaled from the other.
 WIN_TEST(ResourcesTheCodeNamesById) {
     const std::tuple<int, int, std::vector<std::pair<int, UINT>>> kMenus[] = {
@@ -43,24 +42,14 @@ WIN_TEST(ResourcesTheCodeNamesById) {
     }
     DestroyMenu(bar);
 
-    constexpr BYTE kKey = FVIRTKEY | FNOINVERT, kCtrl = kKey | FCONTROL;  // as the script flags them
-    const std::vector<ACCEL> kMain = {{kCtrl, 'A', ID_EDIT_SELECT_ALL},   {kCtrl, 'N', ID_FILE_NEW},
-                                      {kCtrl, 'O', ID_FILE_OPEN},         {kCtrl, 'S', ID_FILE_SAVE},
-                                      {kKey, VK_F4, ID_VIEW_OPTIONS},     {kKey, VK_F5, ID_VIEW_REDRAW},
-                                      {kKey, VK_F6, ID_WINDOW_FIT_IMAGE}, {kKey, VK_F7, ID_WINDOW_KEEP_ASPECT}};
-    const std::vector<ACCEL> kEditor = {
-        {kCtrl, 'O', ID_PALETTE_LOAD},       {kCtrl, 'Z', ID_PALETTE_REVERT},           {kKey, VK_F5, ID_PALETTE_APPLY},
-        {kKey, VK_ESCAPE, ID_PALETTE_CLOSE}, {kKey, VK_RETURN, ID_PALETTE_APPLY_CLOSE},
-    };
-    for (const auto& [tableId, menuId, keys] : {std::make_tuple(IDR_MAIN_ACCEL, IDR_MAIN_MENU, &kMain),
-                                                std::make_tuple(IDR_EDITOR_ACCEL, IDR_EDITOR_MENU, &kEditor)}) {
+    for (const auto& [tableId, menuId] :
+         {std::pair(IDR_MAIN_ACCEL, IDR_MAIN_MENU), {IDR_EDITOR_ACCEL, IDR_EDITOR_MENU}}) {
         HMENU menu = LoadMenuA(instance, MAKEINTRESOURCEA(menuId));
-        ACCEL table[16];
-        int count = CopyAcceleratorTableA(LoadAcceleratorsA(instance, MAKEINTRESOURCEA(tableId)), table, 16);
-        CHECK(count == static_cast<int>(keys->size()));
-        for (const ACCEL& key : *keys) {
-            auto same = [&](ACCEL a) { return a.fVirt == key.fVirt && a.key == key.key && a.cmd == key.cmd; };
-            CHECK(std::any_of(table, table + count, same) && GetMenuState(menu, key.cmd, MF_BYCOMMAND) != ~0u);
+        ACCEL table[32];
+        int count = CopyAcceleratorTableA(LoadAcceleratorsA(instance, MAKEINTRESOURCEA(tableId)), table, 32);
+        CHECK(count > 0);
+        for (const ACCEL& key : std::vector<ACCEL>(table, table + count)) {
+            CHECK(GetMenuState(menu, key.cmd, MF_BYCOMMAND) != ~0u);
         }
         DestroyMenu(menu);
     }
