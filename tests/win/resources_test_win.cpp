@@ -49,8 +49,13 @@ WIN_TEST(ResourcesTheCodeNamesById) {
                                       {kKey, VK_F4, ID_VIEW_OPTIONS},     {kKey, VK_F5, ID_VIEW_REDRAW},
                                       {kKey, VK_F6, ID_WINDOW_FIT_IMAGE}, {kKey, VK_F7, ID_WINDOW_KEEP_ASPECT}};
     const std::vector<ACCEL> kEditor = {
-        {kCtrl, 'O', ID_PALETTE_LOAD},       {kCtrl, 'Z', ID_PALETTE_REVERT},           {kKey, VK_F5, ID_PALETTE_APPLY},
-        {kKey, VK_ESCAPE, ID_PALETTE_CLOSE}, {kKey, VK_RETURN, ID_PALETTE_APPLY_CLOSE},
+        {kCtrl, 'O', ID_PALETTE_LOAD},
+        {kCtrl, 'Z', ID_PALETTE_REVERT},
+        {kKey, VK_F5, ID_PALETTE_APPLY},
+        {kKey, VK_ESCAPE, ID_PALETTE_CLOSE},
+        {kKey, VK_RETURN, ID_PALETTE_APPLY_CLOSE},
+        {kKey | FALT, VK_BACK, ID_EDIT_UNDO},
+        {kCtrl, 'Y', ID_EDIT_REDO},
     };
     for (const auto& [tableId, menuId, keys] : {std::make_tuple(IDR_MAIN_ACCEL, IDR_MAIN_MENU, &kMain),
                                                 std::make_tuple(IDR_EDITOR_ACCEL, IDR_EDITOR_MENU, &kEditor)}) {
