@@ -2,7 +2,7 @@
 
 #include "views/image_point.h"
 
-int PickableEntry(Shell& shell, int32_t x, int32_t y, uint32_t* index) {
+int IndexUnderPoint(Shell& shell, int32_t x, int32_t y, uint32_t* index) {
     const BitmapImage* image = shell.document.image;
     int32_t width = 0;
     int32_t height = 0;
@@ -14,12 +14,12 @@ int PickableEntry(Shell& shell, int32_t x, int32_t y, uint32_t* index) {
     WindowRect client;
     shell.system.GetClientRect(client);
     return ImagePixelAt(shell.settings, client, width, height, x, y, &pixelX, &pixelY) &&
-           image->GetPixelIndex(pixelX, pixelY, index) && *index < shell.editor.WorkingTable().GetCount();
+           image->GetPixelIndex(pixelX, pixelY, index);
 }
 
 void OnImageButtonDown(Shell& shell, int32_t x, int32_t y) {
     uint32_t index = 0;
-    if (PickableEntry(shell, x, y, &index)) {
+    if (IndexUnderPoint(shell, x, y, &index)) {
         shell.editor.SelectEntry(index);
     }
 }

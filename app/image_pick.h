@@ -6,10 +6,9 @@
 
 #include "app/shell.h"
 
-// 1 with the entry of the pixel under the client point, when a click there would pick it: the
-// editor open, the image view showing, the point on the image (not the background), and the
-// pixel's index within the editor's table.
-int PickableEntry(Shell& shell, int32_t x, int32_t y, uint32_t* index);
-// A press of the left button at the client point: the editor selects the entry, as a click on
-// its cell would; anything else does nothing.
+// 1 with the colour-table index of the pixel under the client point while a click there picks:
+// the editor open, the image view showing, the point on the image rather than the background.
+int IndexUnderPoint(Shell& shell, int32_t x, int32_t y, uint32_t* index);
+// A press of the left button at the client point: the editor selects the pixel's entry, as a
+// click on its cell would; anything else, an index beyond the table included, does nothing.
 void OnImageButtonDown(Shell& shell, int32_t x, int32_t y);

@@ -68,7 +68,7 @@ void PaintImageView(const Shell& shell, HWND window) {
 bool SetPickCursor(Shell& shell, HWND window) {
     POINT p;
     uint32_t index = 0;
-    if (!GetCursorPos(&p) || !ScreenToClient(window, &p) || !PickableEntry(shell, p.x, p.y, &index)) {
+    if (!GetCursorPos(&p) || !ScreenToClient(window, &p) || !IndexUnderPoint(shell, p.x, p.y, &index)) {
         return false;
     }
     SetCursor(LoadCursorA(nullptr, IDC_CROSS));
