@@ -5,6 +5,7 @@
 
 #include "app/document_commands.h"
 #include "app/dropped_files_win.h"
+#include "app/image_pick.h"
 #include "app/main_window.h"
 #include "app/settings_store.h"
 #include "app/win32_window_system_win.h"
@@ -63,6 +64,17 @@ void PaintImageView(const Shell& shell, HWND window) {
     EndPaint(window, &ps);
 }
 
+// A cross over the image while a click there picks an entry in the editor.
+bool SetPickCursor(Shell& shell, HWND window) {
+    POINT p;
+    uint32_t index = 0;
+    if (!GetCursorPos(&p) || !ScreenToClient(window, &p) || !IndexUnderPoint(shell, p.x, p.y, &index)) {
+        return false;
+    }
+    SetCursor(LoadCursorA(nullptr, IDC_CROSS));
+    return true;
+}
+
 // Messages before WM_NCCREATE, and after the program let go of the window, get the default.
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
@@ -98,6 +110,14 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_PAINT:
             PaintImageView(shell, window);
             return 0;
+        case WM_LBUTTONDOWN:
+            OnImageButtonDown(shell, static_cast<int16_t>(LOWORD(lParam)), static_cast<int16_t>(HIWORD(lParam)));
+            return 0;
+        case WM_SETCURSOR:
+            if (LOWORD(lParam) == HTCLIENT && SetPickCursor(shell, window)) {
+                return TRUE;
+            }
+            break;
         case WM_KEYDOWN:
             OnKeyDown(shell.View(), static_cast<unsigned>(wParam));
             return 0;

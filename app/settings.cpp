@@ -16,10 +16,12 @@ const SettingsValueInfo kSettingsValues[kSettingsValueCount] = {
     {"Notation", SettingsValueKind::kDword, kOptionBytes},
     {"WindowInfo", SettingsValueKind::kBinary, kWindowInfoBytes},
     {"DrawColorTable", SettingsValueKind::kBinary, kDrawColorTableBytes},
+    {"PreviewColorTable", SettingsValueKind::kDword, kOptionBytes},
 };
 
 constexpr int kWindowInfoValue = 5;
 constexpr int kDrawColorTableValue = 6;
+constexpr int kPreviewColorTableValue = 7;
 
 // The fields of the two binary values, in their stored order.
 int32_t WindowRect::*const kWindowInfoFields[] = {&WindowRect::left, &WindowRect::top, &WindowRect::right,
@@ -125,6 +127,14 @@ int DecodeOption(const uint8_t* bytes, uint32_t byteCount, uint32_t* option) {
     return 1;
 }
 
+int DecodeSwitch(const uint8_t* bytes, uint32_t byteCount, uint32_t* on) {
+    if (byteCount != kOptionBytes) {
+        return 0;
+    }
+    *on = ReadLe32(bytes) == 0 ? 0 : 1;
+    return ReadLe32(bytes) <= 1;
+}
+
 // The window is made from width = right - left and height = bottom - top as 32-bit ints, so a
 // size beyond INT32_MAX would wrap to a negative one.
 int HasPositiveSize(const WindowRect& rect) {
@@ -170,6 +180,8 @@ void EncodeSettingsValue(const Settings& settings, int index, uint8_t* bytes) {
         EncodeWindowInfo(settings.windowInfo, bytes);
     } else if (index == kDrawColorTableValue) {
         EncodeDrawColorTable(settings.colorGrid, bytes);
+    } else if (index == kPreviewColorTableValue) {
+        WriteLe32(bytes, settings.PreviewColorTable);
     } else {
         WriteLe32(bytes, settings.*kOptionFields[index]);
     }
@@ -181,6 +193,9 @@ int DecodeSettingsValue(const uint8_t* bytes, uint32_t byteCount, int index, Set
     }
     if (index == kDrawColorTableValue) {
         return DecodeDrawColorTable(bytes, byteCount, &settings->colorGrid);
+    }
+    if (index == kPreviewColorTableValue) {
+        return DecodeSwitch(bytes, byteCount, &settings->PreviewColorTable);
     }
     return DecodeOption(bytes, byteCount, &(settings->*kOptionFields[index]));
 }

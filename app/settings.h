@@ -14,6 +14,8 @@ constexpr WindowRect kDefaultWindowRect{50, 50, 380, 350};
 struct Settings : DisplaySettings {
     WindowRect windowInfo = kDefaultWindowRect;
     ColorGridSettings colorGrid;
+    // Whether the colour-table editor's changes show on the image before they are applied.
+    uint32_t PreviewColorTable = 1;
 };
 
 constexpr uint32_t kOptionBytes = 4;
@@ -31,6 +33,8 @@ void EncodeDrawColorTable(const ColorGridSettings& grid, uint8_t* bytes28);
 int DecodeWindowInfo(const uint8_t* bytes, uint32_t byteCount, WindowRect* rect);
 int DecodeDrawColorTable(const uint8_t* bytes, uint32_t byteCount, ColorGridSettings* grid);
 int DecodeOption(const uint8_t* bytes, uint32_t byteCount, uint32_t* option);
+// A switch is 0 or 1; any other value of the right size resets it to on, its default.
+int DecodeSwitch(const uint8_t* bytes, uint32_t byteCount, uint32_t* on);
 
 // 1 when the rectangle has a positive width and height, each fitting a 32-bit int.
 int HasPositiveSize(const WindowRect& rect);
@@ -52,7 +56,8 @@ struct WindowLimits {
 // area where larger. With no usable area it stays as it is.
 void FitRectToWorkAreas(WindowRect& rect, const WindowRect* workAreas, int count, const WindowLimits& limits);
 
-// The seven stored values in the order they are read and written.
+// The stored values in the order they are read and written: the first seven as ever, then the
+// ones added since, which an older program passes over.
 enum class SettingsValueKind { kDword, kBinary };
 
 struct SettingsValueInfo {
@@ -61,7 +66,7 @@ struct SettingsValueInfo {
     uint32_t byteCount;
 };
 
-constexpr int kSettingsValueCount = 7;
+constexpr int kSettingsValueCount = 8;
 
 const SettingsValueInfo& GetSettingsValueInfo(int index);
 

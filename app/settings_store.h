@@ -6,7 +6,7 @@ struct Settings;
 
 // Reads the stored values over the record's defaults; a missing key leaves all defaults.
 void LoadSettings(Settings& settings);
-// Writes all seven values, creating the key as needed.
+// Writes every value, creating the key as needed.
 void SaveSettings(const Settings& settings);
 // Deletes the key Korvane; Velmarin stays.
 void DeleteSettings();

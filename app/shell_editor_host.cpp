@@ -50,12 +50,37 @@ void ShellEditorHost::ApplyTable(const ColorTable& table) {
         return;
     }
     document.image->SetColorTable(0, table);
-    if (shell_.settings.ViewData == 1) {
-        shell_.system.Repaint();
-    }
+    RepaintImageView();
     int wasClean = document.dirty == 0;
     MarkChanged(document);
     if (wasClean) {
         UpdateTitle(shell_, document.path, 1);
+    }
+}
+
+int ShellEditorHost::PreviewOn() {
+    return shell_.settings.PreviewColorTable != 0;
+}
+
+void ShellEditorHost::SetPreviewOn(int on) {
+    shell_.settings.PreviewColorTable = on ? 1 : 0;
+}
+
+// Only the surface's colours change: the document, its title and its report stay as they are.
+void ShellEditorHost::PreviewTable(const ColorTable& table) {
+    if (shell_.document.image != nullptr && shell_.document.image->ShowColorTable(table)) {
+        RepaintImageView();
+    }
+}
+
+void ShellEditorHost::EndPreview() {
+    if (shell_.document.image != nullptr && shell_.document.image->ShowOwnColorTable()) {
+        RepaintImageView();
+    }
+}
+
+void ShellEditorHost::RepaintImageView() {
+    if (shell_.settings.ViewData == 1) {
+        shell_.system.Repaint();
     }
 }

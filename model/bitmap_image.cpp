@@ -1,5 +1,6 @@
 #include "model/bitmap_image.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -96,6 +97,38 @@ int BitmapImage::SetColorTable(uint32_t start, const ColorTable& table) {
         std::memcpy(quads, previous.get(), 4 * static_cast<size_t>(n));
         return 0;
     }
+    return 1;
+}
+
+// No index of 8 bits or fewer reaches beyond 256 entries, so that many are all a surface takes.
+int BitmapImage::ShowColorTable(const ColorTable& table) {
+    constexpr uint32_t kSurfaceEntries = 256;
+    uint8_t quads[4 * kSurfaceEntries];
+    uint32_t n = std::min({table.GetCount(), colorCount_, kSurfaceEntries});
+    if (surface_ == nullptr || n == 0) {
+        return 0;
+    }
+    WriteRGBQuads(table, n, quads);
+    return SetSurfaceColorTable(surface_, quads, n);
+}
+
+int BitmapImage::ShowOwnColorTable() {
+    return surface_ != nullptr && colorCount_ > 0 &&
+           SetSurfaceColorTable(surface_, info_ + kInfoHeaderSize, colorCount_);
+}
+
+int BitmapImage::GetPixelIndex(int32_t x, int32_t y, uint32_t* index) const {
+    int32_t width = 0;
+    int32_t height = 0;
+    if (bits_ == nullptr || !GetSize(&width, &height) || x < 0 || y < 0 || x >= width || y >= height) {
+        return 0;
+    }
+    uint32_t bitCount = ReadLe16(info_ + kOffBiBitCount);
+    if (bitCount > 8) {
+        return 0;
+    }
+    int32_t row = ReadLe32Signed(info_ + kOffBiHeight) < 0 ? y : height - 1 - y;
+    *index = ReadPixelIndex(bits_ + static_cast<size_t>(row) * bytesPerLine_, static_cast<size_t>(x), bitCount);
     return 1;
 }
 

@@ -42,6 +42,14 @@ class BitmapImage {
     // indexed surface takes the colours in place, any other is made anew with the pixels copied
     // over. 0, with the info block and the surface as they were, when that cannot be done.
     int SetColorTable(uint32_t start, const ColorTable& table);
+    // Shows the table's entries on an indexed surface in place of the info block's, which stay
+    // as they are, as do the pixels: a preview. ShowOwnColorTable shows the info block's again.
+    // 0 for a surface without a colour table.
+    int ShowColorTable(const ColorTable& table);
+    int ShowOwnColorTable();
+    // The colour-table index of pixel (x, y), counted from the top-left corner as the image
+    // shows, whichever its row order. 0 outside the image or for more than 8 bits per pixel.
+    int GetPixelIndex(int32_t x, int32_t y, uint32_t* index) const;
 
     int Create(DeviceContext dc, int32_t width, int32_t height, uint32_t bitsPerPixel, uint32_t colorCount);
     int Load(DeviceContext dc, const char* path);

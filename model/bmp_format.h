@@ -2,6 +2,7 @@
 // reading, creating, writing and the header report.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 struct ReadRefusal;
@@ -99,6 +100,19 @@ int ComputeBytesPerLine(int32_t width, uint32_t bitCount, uint32_t* bytesPerLine
 // The bit counts a plain RGB image may have.
 inline bool IsKnownBitCount(uint32_t bitCount) {
     return bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 16 || bitCount == 24 || bitCount == 32;
+}
+
+// The colour-table index of pixel x in a row of an indexed image of 1, 4 or 8 bits per pixel,
+// the leftmost pixel in a byte's highest bits.
+inline uint32_t ReadPixelIndex(const uint8_t* line, size_t x, uint32_t bitCount) {
+    switch (bitCount) {
+        case 1:
+            return (line[x / 8] >> (7 - x % 8)) & 1;
+        case 4:
+            return (line[x / 2] >> (x % 2 == 0 ? 4 : 0)) & 0xF;
+        default:
+            return line[x];
+    }
 }
 
 // N on reading: biClrUsed when set, else 2^bits below 16 bits per pixel, else 0.

@@ -51,17 +51,14 @@ uint32_t Surface::PixelAt(int32_t x, uint32_t y) const {
     uint32_t row = topDown ? y : height - 1 - y;
     const uint8_t* line = bits + static_cast<size_t>(row) * stride;
     size_t ux = static_cast<size_t>(x);
-    uint32_t index;
     switch (bitCount) {
         case 1:
-            index = (line[ux / 8] >> (7 - ux % 8)) & 1;
-            break;
         case 4:
-            index = (line[ux / 2] >> (ux % 2 == 0 ? 4 : 0)) & 0xF;
-            break;
-        case 8:
-            index = line[ux];
-            break;
+        case 8: {
+            // An index beyond the colour table draws black.
+            uint32_t index = ReadPixelIndex(line, ux, bitCount);
+            return index < colorCount ? colors[index] : 0;
+        }
         case 16: {
             uint32_t v = ReadLe16(line + 2 * ux);
             uint32_t r = (v >> 10) & 0x1F, g = (v >> 5) & 0x1F, b = v & 0x1F;
@@ -76,8 +73,6 @@ uint32_t Surface::PixelAt(int32_t x, uint32_t y) const {
             return (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[1]) << 8) | p[0];
         }
     }
-    // An index beyond the colour table draws black.
-    return index < colorCount ? colors[index] : 0;
 }
 
 Surface* CreateSurface(DeviceContext, const uint8_t* info, uint32_t infoSize, uint8_t** bits) {

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "model/bitmap_image.h"
+#include "resources/menu_positions.h"
 #include "resources/resource.h"
 #include "resources/texts.h"
 
@@ -14,6 +15,11 @@ constexpr int kAllChannels = -1;
 constexpr int kDialogOk = 1;
 constexpr int kDialogCancel = 2;
 constexpr uint32_t kLargestValue = 255;
+// Where the changes of an open step come from: an edit is its channel, 0 to 2.
+constexpr int kNoSource = -1;
+constexpr int kTrackbarSource = kChannelCount;
+// R, G, B and 0, as a colour table holds them.
+constexpr int kEntryBytes = 4;
 
 uint32_t Clamp(uint32_t value) {
     return value > kLargestValue ? kLargestValue : value;
@@ -36,6 +42,8 @@ void ColorTableEditor::End() {
     modified_ = 0;
     window_ = nullptr;
     working_.Clear();
+    history_.Clear();
+    source_ = kNoSource;
 }
 
 void ColorTableEditor::Close() {
@@ -52,6 +60,13 @@ void ColorTableEditor::OnInit(EditorWindow& window) {
     ShowSelectedValues(1, 1, kAllChannels, 0);
     window.SetTitle(kEditorTitle);
     modified_ = 0;
+    window.CheckMenuItem(kEditorMenuPalette, kPalettePreview, host_.PreviewOn());
+    ShowHistoryItems();
+}
+
+void ColorTableEditor::OnDestroyed() {
+    window_ = nullptr;
+    StopPreview();
 }
 
 void ColorTableEditor::OnGridChanged() {
@@ -72,9 +87,21 @@ void ColorTableEditor::OnPaint(DrawingTarget& target) {
 void ColorTableEditor::OnButtonDown(int32_t x, int32_t y) {
     int32_t column = 0;
     int32_t row = 0;
-    if (window_ == nullptr || !HitTestCell(host_.Grid(), working_.GetCount(), x, y, &column, &row)) {
-        return;
+    if (window_ != nullptr && HitTestCell(host_.Grid(), working_.GetCount(), x, y, &column, &row)) {
+        Select(column, row);
     }
+}
+
+void ColorTableEditor::SelectEntry(uint32_t index) {
+    // The grid's columns are at least 1, and an index below the count fits a row of 32 bits.
+    uint32_t columns = static_cast<uint32_t>(host_.Grid().columns);
+    if (window_ != nullptr && index < working_.GetCount()) {
+        Select(static_cast<int32_t>(index % columns), static_cast<int32_t>(index / columns));
+    }
+}
+
+void ColorTableEditor::Select(int32_t column, int32_t row) {
+    EndStep();
     window_->DrawNow([&](DrawingTarget& target) { MoveCursor(target, host_.Grid(), &column_, &row_, column, row); });
     ShowSelectedValues(1, 1, kAllChannels, 0);
 }
@@ -89,8 +116,9 @@ void ColorTableEditor::OnEditChanged(int channel) {
         ShowSelectedValues(1, 0, channel, 0);
         return;
     }
-    Mark();
+    Continue(channel);
     SetChannel(index, channel, Clamp(window_->ReadEdit(channel)));
+    Changed();
     ShowSelectedValues(1, 0, channel, 1);
 }
 
@@ -104,16 +132,30 @@ void ColorTableEditor::OnTrackbarScrolled() {
         ShowSelectedValues(1, 1, kAllChannels, 0);
         return;
     }
-    Mark();
-    working_.SetColor(index, Clamp(window_->GetTrackbar(0)), Clamp(window_->GetTrackbar(1)),
-                      Clamp(window_->GetTrackbar(2)));
+    Continue(kTrackbarSource);
+    ChangeEntry(index, [&](uint8_t* e) {
+        for (int c = 0; c < kChannelCount; ++c) {
+            e[c] = static_cast<uint8_t>(Clamp(window_->GetTrackbar(c)));
+        }
+    });
+    Changed();
     ShowSelectedValues(0, 1, kAllChannels, 1);
 }
 
+void ColorTableEditor::OnTrackbarReleased() {
+    EndStep();
+}
+
+void ColorTableEditor::OnEditLeft() {
+    EndStep();
+}
+
+// Every command is another action: the step of an edit or trackbar ends.
 void ColorTableEditor::OnCommand(int command) {
     if (window_ == nullptr) {
         return;
     }
+    EndStep();
     switch (command) {
         case IDC_INVERT_RED:
             return InvertChannel(0);
@@ -136,6 +178,12 @@ void ColorTableEditor::OnCommand(int command) {
             return Revert();
         case ID_PALETTE_EXPORT:
             return Export();
+        case ID_PALETTE_PREVIEW:
+            return TogglePreview();
+        case ID_EDIT_UNDO:
+            return UndoOrRedo(1);
+        case ID_EDIT_REDO:
+            return UndoOrRedo(0);
         case ID_OP_INVERT_ALL:
             return ChangeEachEntry([](uint8_t* e) {
                 for (int c = 0; c < kChannelCount; ++c) {
@@ -201,9 +249,28 @@ void ColorTableEditor::Mark() {
     }
 }
 
+void ColorTableEditor::Continue(int source) {
+    if (source != source_) {
+        history_.Close();
+        source_ = source;
+    }
+}
+
+void ColorTableEditor::EndStep() {
+    history_.Close();
+    source_ = kNoSource;
+}
+
 void ColorTableEditor::SetChannel(uint32_t index, int channel, uint32_t value) {
-    uint8_t* entry = working_.GetEntry(index);
-    entry[channel] = static_cast<uint8_t>(value);
+    ChangeEntry(index, [&](uint8_t* e) { e[channel] = static_cast<uint8_t>(value); });
+}
+
+template <typename Change>
+void ColorTableEditor::ChangeEntry(uint32_t index, Change change) {
+    uint8_t entry[kEntryBytes];
+    std::copy(working_.GetEntry(index), working_.GetEntry(index) + kEntryBytes, entry);
+    change(entry);
+    history_.Set(working_, index, entry);
 }
 
 void ColorTableEditor::InvertChannel(int channel) {
@@ -212,23 +279,74 @@ void ColorTableEditor::InvertChannel(int channel) {
         ShowSelectedValues(1, 1, channel, 0);
         return;
     }
-    Mark();
     SetChannel(index, channel, kLargestValue - working_.GetEntry(index)[channel]);
+    Changed();
     ShowSelectedValues(1, 1, channel, 1);
 }
 
 template <typename Change>
 void ColorTableEditor::ChangeEachEntry(Change change) {
     for (uint32_t i = 0; i < working_.GetCount(); ++i) {
-        change(working_.GetEntry(i));
+        ChangeEntry(i, change);
     }
     FinishWholeTableChange();
 }
 
+int ColorTableEditor::TakeEntries(const ColorTable& source) {
+    if (source.GetCount() < working_.GetCount()) {
+        return 0;
+    }
+    for (uint32_t i = 0; i < working_.GetCount(); ++i) {
+        history_.Set(working_, i, source.GetEntry(i));
+    }
+    return 1;
+}
+
+void ColorTableEditor::Changed() {
+    Mark();
+    ShowHistoryItems();
+    Preview();
+}
+
 // The controls keep what they show until the next selection or channel change.
 void ColorTableEditor::FinishWholeTableChange() {
-    Mark();
+    Changed();
     window_->Repaint();
+}
+
+void ColorTableEditor::ShowHistoryItems() {
+    window_->EnableMenuItem(kEditorMenuEdit, kEditUndo, history_.CanUndo());
+    window_->EnableMenuItem(kEditorMenuEdit, kEditRedo, history_.CanRedo());
+}
+
+void ColorTableEditor::Preview() {
+    if (host_.PreviewOn()) {
+        host_.PreviewTable(working_);
+        previewing_ = 1;
+    }
+}
+
+void ColorTableEditor::StopPreview() {
+    if (previewing_) {
+        host_.EndPreview();
+        previewing_ = 0;
+    }
+}
+
+void ColorTableEditor::TogglePreview() {
+    int on = !host_.PreviewOn();
+    host_.SetPreviewOn(on);
+    window_->CheckMenuItem(kEditorMenuPalette, kPalettePreview, on);
+    on ? Preview() : StopPreview();
+}
+
+// The restored entries may be any, so the whole grid is drawn again and the controls show the
+// selected entry as it now is.
+void ColorTableEditor::UndoOrRedo(int undo) {
+    if (undo ? history_.Undo(working_) : history_.Redo(working_)) {
+        FinishWholeTableChange();
+        ShowSelectedValues(1, 1, kAllChannels, 0);
+    }
 }
 
 void ColorTableEditor::Apply() {
@@ -236,6 +354,8 @@ void ColorTableEditor::Apply() {
         return;
     }
     host_.ApplyTable(working_);
+    // The image's own table is now the one it shows.
+    previewing_ = 0;
     modified_ = 0;
     window_->SetTitle(kEditorTitle);
 }
@@ -264,13 +384,8 @@ void ColorTableEditor::Load() {
         host_.Ask(owner, load == TableLoad::kMissing ? kFileMissingText : kLoadErrorText, MessageStyle::kError);
         return;
     }
-    uint32_t count = working_.GetCount();
-    if (loaded.GetCount() < count) {
+    if (!TakeEntries(loaded)) {
         host_.Ask(owner, kTooFewEntriesText, MessageStyle::kWarning);
-        return;
-    }
-    if (!working_.Assign(loaded.GetEntries(), count)) {
-        host_.Ask(owner, kLoadErrorText, MessageStyle::kError);
         return;
     }
     FinishWholeTableChange();
@@ -297,7 +412,7 @@ void ColorTableEditor::Revert() {
     if (host_.Ask(window_->Owner(), kRevertPrompt, MessageStyle::kQuestion) != Answer::kYes) {
         return;
     }
-    if (working_.CopyFrom(host_.Snapshot())) {
+    if (TakeEntries(host_.Snapshot())) {
         FinishWholeTableChange();
     }
 }

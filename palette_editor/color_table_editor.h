@@ -1,11 +1,13 @@
 // The colour-table editor's state and rules: a working copy of the image's colour table, the
-// selected cell and the mark of unapplied changes. It lives as long as the shell; its window
-// comes and goes, reporting its messages here.
+// selected cell, the mark of unapplied changes, the undo history and the preview of the working
+// table on the image. It lives as long as the shell; its window comes and goes, reporting its
+// messages here.
 #pragma once
 
 #include <cstdint>
 
 #include "model/color_table.h"
+#include "palette_editor/edit_history.h"
 #include "palette_editor/editor_host.h"
 #include "palette_editor/editor_window.h"
 
@@ -16,7 +18,7 @@ class ColorTableEditor {
     // Copies the image's table to begin a session; 0, and nothing begun, while a session runs or
     // when the image has no colour table.
     int Begin();
-    // The session is over: its window is gone, the working table released.
+    // The session is over: its window is gone, the working table and the history released.
     void End();
     int IsRunning() const { return running_; }
     int IsOpen() const { return window_ != nullptr; }
@@ -28,9 +30,17 @@ class ColorTableEditor {
     void OnPaint(DrawingTarget& target);
     void OnButtonDown(int32_t x, int32_t y);
     void OnEditChanged(int channel);
+    // Every movement of a trackbar; released ends its gesture (the mouse let go, or a key's
+    // move done), so the next movement is a new step.
     void OnTrackbarScrolled();
+    void OnTrackbarReleased();
+    // The focus left an edit: typing there again is a new step.
+    void OnEditLeft();
     void OnCommand(int command);
-    void OnDestroyed() { window_ = nullptr; }
+    // The window is gone: an image still showing the preview shows its own table again.
+    void OnDestroyed();
+    // Selects the cell of the entry as a click on it would; nothing for an index beyond the table.
+    void SelectEntry(uint32_t index);
     // The grid settings changed: the window is laid out and drawn anew with them, so what it
     // shows and what a click selects agree.
     void OnGridChanged();
@@ -46,11 +56,28 @@ class ColorTableEditor {
     int SelectedEntry(uint32_t* index) const;
     void ShowSelectedValues(int trackbars, int edits, int channel, int redraw);
     void Mark();
+    // Changes from the same source (one edit, or the trackbars) go into one step until another
+    // source or action comes; EndStep closes the step at once.
+    void Continue(int source);
+    void EndStep();
     void SetChannel(uint32_t index, int channel, uint32_t value);
+    // change(entry) on a copy of the entry's bytes, written back as a change of the open step.
+    template <typename Change>
+    void ChangeEntry(uint32_t index, Change change);
     void InvertChannel(int channel);
     template <typename Change>
     void ChangeEachEntry(Change change);
+    // The first N entries of source, one step; 0, with nothing changed, when it has fewer.
+    int TakeEntries(const ColorTable& source);
+    // After every change of the working table: the mark, the undo items and the preview.
+    void Changed();
     void FinishWholeTableChange();
+    void ShowHistoryItems();
+    void Preview();
+    void StopPreview();
+    void TogglePreview();
+    void UndoOrRedo(int undo);
+    void Select(int32_t column, int32_t row);
     void Apply();
     void AskAndClose();
     void Load();
@@ -64,6 +91,10 @@ class ColorTableEditor {
     int32_t row_ = 0;
     int modified_ = 0;
     int running_ = 0;
+    EditHistory history_;
+    int source_ = -1;
+    // Set while the image shows a table that may not be its own.
+    int previewing_ = 0;
     // Set while the editor itself fills the edits, whose change notifications then carry nothing new.
     int showing_ = 0;
 };

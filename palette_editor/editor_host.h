@@ -1,6 +1,7 @@
 // What the colour-table editor needs of the program around it: the document's image and its
 // table as last read or saved, the grid settings, questions and file choices owned by the
-// editor, the files it reads and writes, and the one way its work reaches the document.
+// editor, the files it reads and writes, the one way its work reaches the document, and the
+// preview of its work on the image.
 #pragma once
 
 #include "model/palette_file.h"
@@ -37,4 +38,12 @@ class EditorHost {
     // Writes the table into the image from entry 0, shows the image with it and records the
     // change in the document.
     virtual void ApplyTable(const ColorTable& table) = 0;
+
+    // Whether changes show on the image before they are applied; a setting kept between runs.
+    virtual int PreviewOn() = 0;
+    virtual void SetPreviewOn(int on) = 0;
+    // Shows the image with the table, the document left as it is; EndPreview shows it with its
+    // own table again. Without an image, nothing.
+    virtual void PreviewTable(const ColorTable& table) = 0;
+    virtual void EndPreview() = 0;
 };

@@ -26,6 +26,9 @@ class EditorWindow {
     // The edit's text as an unsigned decimal number; 0 for any other text.
     virtual uint32_t ReadEdit(int channel) = 0;
     virtual void SetTitle(const char* title) = 0;
+    // Items of the window's menu by position: item of the top-level menu.
+    virtual void EnableMenuItem(int menu, int item, int enabled) = 0;
+    virtual void CheckMenuItem(int menu, int item, int checked) = 0;
     // Draws at once on the window, outside any paint request.
     virtual void DrawNow(const std::function<void(DrawingTarget&)>& draw) = 0;
     // Invalidates the whole window with erasing and paints it at once.

@@ -44,6 +44,13 @@ class Win32EditorWindow : public EditorWindow {
     void SetEdit(int channel, uint32_t value) override { SetDlgItemInt(dialog_, kEdits[channel], value, FALSE); }
     uint32_t ReadEdit(int channel) override { return GetDlgItemInt(dialog_, kEdits[channel], nullptr, FALSE); }
     void SetTitle(const char* title) override { SetWindowTextA(dialog_, title); }
+    void EnableMenuItem(int menu, int item, int enabled) override {
+        ::EnableMenuItem(GetSubMenu(GetMenu(dialog_), menu), item, MF_BYPOSITION | (enabled ? MF_ENABLED : MF_GRAYED));
+    }
+    void CheckMenuItem(int menu, int item, int checked) override {
+        ::CheckMenuItem(GetSubMenu(GetMenu(dialog_), menu), item,
+                        MF_BYPOSITION | (checked ? MF_CHECKED : MF_UNCHECKED));
+    }
     void DrawNow(const std::function<void(DrawingTarget&)>& draw) override {
         HDC dc = GetDC(dialog_);
         if (dc != nullptr) {
@@ -100,14 +107,25 @@ INT_PTR CALLBACK EditorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             editor.OnButtonDown(static_cast<int16_t>(LOWORD(lParam)), static_cast<int16_t>(HIWORD(lParam)));
             break;
         case WM_HSCROLL:
+            // A drag moves the thumb with TB_THUMBTRACK and ends with TB_ENDTRACK, as does each
+            // key's move.
             editor.OnTrackbarScrolled();
-            break;
-        case WM_COMMAND:
-            if (HIWORD(wParam) == EN_CHANGE && ChannelOfEdit(LOWORD(wParam)) >= 0) {
-                editor.OnEditChanged(ChannelOfEdit(LOWORD(wParam)));
+            if (LOWORD(wParam) == TB_ENDTRACK) {
+                editor.OnTrackbarReleased();
             }
-            editor.OnCommand(LOWORD(wParam));
             break;
+        case WM_COMMAND: {
+            // The edits' notifications are no commands.
+            int channel = ChannelOfEdit(LOWORD(wParam));
+            if (channel < 0) {
+                editor.OnCommand(LOWORD(wParam));
+            } else if (HIWORD(wParam) == EN_CHANGE) {
+                editor.OnEditChanged(channel);
+            } else if (HIWORD(wParam) == EN_KILLFOCUS) {
+                editor.OnEditLeft();
+            }
+            break;
+        }
         case WM_DESTROY:
             // Nothing may reach the editor through a window that is going.
             SetWindowLongPtrA(dialog, GWLP_USERDATA, 0);

@@ -1,5 +1,6 @@
-// Positions in the main menu (resource 103). Items are enabled, grayed and radio-marked by
-// position, separators counted, so these must follow the menu script; the ones the code uses.
+// Positions in the main menu (resource 103) and the colour-table editor's (104). Items are
+// enabled, grayed and marked by position, separators counted, so these must follow the menu
+// script; the ones the code uses.
 #pragma once
 
 // Top level
@@ -39,3 +40,10 @@ constexpr int kBgWhite = 1;
 // Window
 constexpr int kWindowFitImage = 0;
 constexpr int kWindowKeepAspect = 1;
+
+// The colour-table editor's menu: top level, then items
+constexpr int kEditorMenuPalette = 0;
+constexpr int kEditorMenuEdit = 2;
+constexpr int kPalettePreview = 10;
+constexpr int kEditUndo = 0;
+constexpr int kEditRedo = 1;

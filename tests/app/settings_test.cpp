@@ -15,20 +15,23 @@ static std::vector<uint8_t> Le32s(const Ints& values) {
     return bytes;
 }
 
-// The fields of each value in stored order: five options, the rectangle, the grid.
+// The fields of each value in stored order: five options, the rectangle, the grid, the preview.
 static std::vector<Ints> Fields(const Settings& s) {
     const Ints rect = {s.windowInfo.left, s.windowInfo.top, s.windowInfo.right, s.windowInfo.bottom};
     const ColorGridSettings& g = s.colorGrid;
     const Ints grid = {g.margin, g.cursorWidth, g.gap, g.entryWidth, g.entryHeight, g.columns, g.rows};
-    return {{s.ViewData}, {s.ImageOption}, {s.TextOption}, {s.BgColor}, {s.Notation}, rect, grid};
+    return {{s.ViewData}, {s.ImageOption},      {s.TextOption}, {s.BgColor}, {s.Notation}, rect,
+            grid,         {s.PreviewColorTable}};
 }
 
 // Values are their fields as signed 32-bit little-endian integers. One of another size leaves its
 // field as it was; the default replaces a rectangle without a positive size that fits 32 bits
-// (the window is made from right - left), or a grid outside the options dialog's ranges.
+// (the window is made from right - left), a grid outside the options dialog's ranges, or a
+// preview switch other than 0 or 1.
 TEST(Settings, ValuesTheirLayoutsAndTheirChecks) {
-    const std::vector<Ints> defaults = {{0}, {0}, {0}, {0}, {0}, {50, 50, 380, 350}, {10, 1, 2, 12, 12, 16, 16}};
-    const std::vector<Ints> others = {{1}, {2}, {3}, {4}, {7}, {-1280, INT32_MIN, -8, -1}, {0, 10, 100, 1, 50, 5, 0}};
+    const std::vector<Ints> defaults = {{0}, {0}, {0}, {0}, {0}, {50, 50, 380, 350}, {10, 1, 2, 12, 12, 16, 16}, {1}};
+    const std::vector<Ints> others = {{1}, {2}, {3}, {4}, {7}, {-1280, INT32_MIN, -8, -1}, {0, 10, 100, 1, 50, 5, 0},
+                                      {0}};
     EXPECT_EQ(Fields(Settings()), defaults);
     Settings read;
     for (int i = 0; i < kSettingsValueCount; ++i) {
@@ -48,7 +51,8 @@ TEST(Settings, ValuesTheirLayoutsAndTheirChecks) {
         {5, {-2000000000, 0, 2000000000, 300}, 16, defaults[5]},
         {5, {-100, -200, INT32_MAX - 100, 300}, 16, {-100, -200, INT32_MAX - 100, 300}},
         {6, low, 28, low},
-        {6, high, 28, high}};
+        {6, high, 28, high},
+        {7, {2}, 4, defaults[7]}};
     for (size_t field = 0; field < low.size(); ++field) {
         for (int64_t wrong : {low[field] - 1, high[field] + 1}) {
             cases.emplace_back(6, high, 28, defaults[6]);

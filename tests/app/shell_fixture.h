@@ -37,6 +37,8 @@ class FakeEditorWindow : public EditorWindow {
         return *end == '\0' && isdigit(edits[channel][0]) && value <= UINT32_MAX ? static_cast<uint32_t>(value) : 0;
     }
     void SetTitle(const char* text) override { title = text; }
+    void EnableMenuItem(int menu, int item, int enabled) override { menuItems[{menu, item}] = enabled; }
+    void CheckMenuItem(int menu, int item, int checked) override { menuItems[{menu, item}] = checked; }
     void DrawNow(const std::function<void(DrawingTarget&)>& draw) override { draw(target); }
     void Repaint() override { canvas = RgbCanvas(320, 440), editor.OnPaint(target); }
     OwnerWindow Owner() override { return kOwner; }
@@ -54,6 +56,7 @@ class FakeEditorWindow : public EditorWindow {
     uint32_t trackbars[kChannelCount] = {};
     std::string edits[kChannelCount];
     std::string title;
+    std::map<std::pair<int, int>, int> menuItems;  // enabled, or checked
     RgbCanvas canvas{320, 440};
     CanvasTarget target{canvas};
     int destroyed = 0;

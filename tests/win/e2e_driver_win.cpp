@@ -118,11 +118,12 @@ size_t E2eDriver::WithEditor(std::vector<EditorStep> steps) {
     return std::exchange(editorSteps, {}).size();
 }
 
-void PostKey(HWND window, int key, bool control) {
+void PostKey(HWND window, int key, bool control, bool alt) {
     BYTE keys[256] = {};
     keys[VK_CONTROL] = control ? 0x80 : 0;  // up again at the next key
+    keys[VK_MENU] = alt ? 0x80 : 0;
     SetKeyboardState(keys);
-    PostMessageA(window, WM_KEYDOWN, static_cast<WPARAM>(key), 0);
+    PostMessageA(window, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, static_cast<WPARAM>(key), alt ? 1 << 29 : 0);
 }
 
 DialogAnswer Reply(int control, int button, const std::string& text, std::string* seen) {

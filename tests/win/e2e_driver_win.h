@@ -51,8 +51,9 @@ class E2eDriver {
 constexpr int kMessageBoxText = 0xFFFF;
 DialogAnswer Reply(int control, int button, const std::string& text = "", std::string* seen = nullptr);
 DialogAnswer ChooseFile(const std::string& path);
-// Posts a key to window as typed, with Control held or not; the loop that reads it translates it.
-void PostKey(HWND window, int key, bool control = false);
+// Posts a key to window as typed, with Control or Alt held or not; the loop that reads it
+// translates it.
+void PostKey(HWND window, int key, bool control = false, bool alt = false);
 std::string WindowText(HWND window);
 // 1 when every point of the window's client area shows the colour.
 int Shows(HWND window, std::initializer_list<POINT> points, COLORREF colour);

@@ -1,5 +1,6 @@
 // Makes the README's pictures of the real program with a sample image open, one per view, one
-// fitted to the window and one of the colour-table editor beside a 256-colour image, into
+// fitted to the window, one of the colour-table editor beside a 256-colour image and one of its
+// channels swapped and previewed on the image, into
 // KORVANE_SCREENSHOT_DIR. Run by scripts/screenshot. It drives the program in-process the way
 // the end-to-end tests do, with their driver.
 #include <cstdlib>
@@ -67,6 +68,8 @@ int main() {
                                  UnionRect(&r, &r, &e);
                                  InflateRect(&r, 8, 8);
                                  Shoot(output + "screenshot-editor.bmp", r);
-                             }}) == 0);
+                                 SendMessageA(editor, WM_COMMAND, ID_OP_SWAP_BR, 0);
+                             },
+                             [&](HWND) { Shoot(output + "screenshot-preview.bmp", r); }}) == 0);
     return gWinTestFailures == 0 ? 0 : 1;
 }
