@@ -78,8 +78,7 @@ int StartsAsPaintNetPalette(const uint8_t* start, size_t size) {
     if (at < text.size() && text[at] == kPaintNetComment) {
         return 1;
     }
-    // Eight digits, then the end of their line or of the start; the reader checks every line.
+    // Eight digits and no more; whatever follows them, the reader checks every line.
     uint32_t value;
-    return ReadHexDigits(text, &at, kPaintNetDigits, &value) &&
-           (at == text.size() || IsBlank(text[at]) || IsLineEnd(text[at]));
+    return ReadHexDigits(text, &at, kPaintNetDigits, &value);
 }

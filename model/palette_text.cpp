@@ -79,10 +79,7 @@ int ReadHexDigits(std::string_view line, size_t* at, size_t count, uint32_t* val
     uint32_t v = 0;
     size_t i = *at;
     for (uint32_t digit; i < line.size() && HexDigitValue(line[i], &digit); ++i) {
-        if (i - *at == count) {
-            return 0;
-        }
-        v = v << 4 | digit;
+        v = v << 4 | digit;  // more digits than count push the first out, and are refused below
     }
     if (i - *at != count) {
         return 0;

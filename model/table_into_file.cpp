@@ -55,7 +55,7 @@ int PutTableIntoBitmapFile(const char* path, const char* target, const ColorTabl
     }
     const uint32_t count = stored.GetCount();
     if (count == 0) {
-        return Fail(reason, "it has no colour table");
+        return Fail(reason, "no colour table");
     }
     if (table.GetCount() < count) {
         return Fail(reason, "its colour table has " + std::to_string(count) + " entries; the palette only " +

@@ -20,20 +20,19 @@ namespace {
 constexpr int kExitNotDone = 1;
 constexpr int kExitOutputFailed = 3;
 
-int SayNotDone(const PaletteToolArguments& arguments, const char* path, const std::string& reason) {
-    arguments.messages.Say(path, reason);
-    return 0;
-}
-
 // The table of a palette file of any format or of a bitmap; one with no entries is refused.
 int LoadTable(const PaletteToolArguments& arguments, const char* path, ColorTable& table) {
+    const char* reason = nullptr;
     if (!LoadColorTableFromFile(path, table)) {
-        return SayNotDone(arguments, path,
-                          QueryFileSize(path) < 0
-                              ? "the file cannot be opened"
-                              : "is neither a readable bitmap nor a palette file of a known format");
+        reason = QueryFileSize(path) < 0 ? "the file cannot be opened"
+                                         : "neither a readable bitmap nor a palette file of a known format";
+    } else if (table.GetCount() == 0) {
+        reason = "no colour table";
     }
-    return table.GetCount() > 0 || SayNotDone(arguments, path, "no colour table");
+    if (reason != nullptr) {
+        arguments.messages.Say(path, reason);
+    }
+    return reason == nullptr;
 }
 
 // One line an entry: its number, red, green and blue, the colour as #RRGGBB and, where the pixels
@@ -73,7 +72,7 @@ int ApplyPalette(const PaletteToolArguments& arguments) {
         const std::string target = arguments.output != nullptr ? PathInFolder(arguments.output, path) : path;
         std::string reason;
         if (!PutTableIntoBitmapFile(path, target.c_str(), palette, &reason)) {
-            SayNotDone(arguments, path, reason);
+            arguments.messages.Say(path, reason);
             status = kExitNotDone;
         }
     }
@@ -86,11 +85,11 @@ int ExtractPalette(const PaletteToolArguments& arguments) {
     ColorTable table;
     ReadRefusal refusal = {ReadRefusal::kCannotOpen};
     if (!file.Open(path) || !BitmapImage::ReadColorTableOnly(file, table, &refusal)) {
-        SayNotDone(arguments, path, "cannot be read as an uncompressed bitmap file: " + DescribeRefusal(refusal));
+        arguments.messages.Say(path, "cannot be read as an uncompressed bitmap file: " + DescribeRefusal(refusal));
         return kExitNotDone;
     }
     if (table.GetCount() == 0) {
-        SayNotDone(arguments, path, "no colour table");
+        arguments.messages.Say(path, "no colour table");
         return kExitNotDone;
     }
     return WritePaletteFile(table, arguments.format, arguments.output, arguments.messages, path);
@@ -116,7 +115,7 @@ int ShowPalette(const PaletteToolArguments& arguments) {
         image.GetHeaders(nullptr, infoBytes);
         const InfoHeaderFields info = DecodeInfoHeader(infoBytes);
         if (!image.GetColorTable(table)) {
-            SayNotDone(arguments, path, "no colour table");
+            arguments.messages.Say(path, "no colour table");
             return kExitNotDone;
         }
         counted = CountPixelUsage(image.GetBits(), image.GetImageSize(), info.biWidth, info.biHeight, info.biBitCount,
@@ -125,7 +124,7 @@ int ShowPalette(const PaletteToolArguments& arguments) {
         return kExitNotDone;
     }
     if (arguments.unusedOnly && !counted) {
-        SayNotDone(arguments, path, "no pixels index its colour table");
+        arguments.messages.Say(path, "no pixels index its colour table");
         return kExitNotDone;
     }
     const std::string list = ListEntries(table, counted ? &usage : nullptr, arguments.unusedOnly);

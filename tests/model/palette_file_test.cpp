@@ -111,8 +111,7 @@ TEST(PaletteFile, RefusesAnyFaultWhole) {
     for (const char* text : {"1 2 3x", "-1 2 3", "# none", "Columns: x\n1 2 3", "1 2 3\nName: late"}) {
         refused.push_back(B("GIMP Palette\n" + std::string(text)));
     }
-    // Too few or too many digits, not a digit, a mark, a second value; paint.net's with RRGGBB, a HEX list with
-    // a comment; nothing but blank lines and comments.
+    // Too few or many digits, no digit, a mark, two values; RRGGBB in paint.net's, a comment in HEX; no colour.
     for (const char* text :
          {"01020", "0102030", "01020g", "#010203", "010203 040506", "FF010203\n010203", "010203\n; no", "; only\n\n"}) {
         refused.push_back(B(text));

@@ -18,10 +18,6 @@ void Write(const std::string& name, const Bytes& bytes) {
     std::ofstream(gDir.File(name), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
 }
 
-Bytes Text(const std::string& text) {
-    return Bytes(text.begin(), text.end());
-}
-
 // A HEX list of entries (i, 2i, 3i).
 Bytes HexList(uint32_t entries) {
     std::string text;
@@ -30,7 +26,7 @@ Bytes HexList(uint32_t entries) {
         snprintf(line, sizeof line, "%02x%02x%02x\n", i & 0xFF, 2 * i & 0xFF, 3 * i & 0xFF);
         text += line;
     }
-    return Text(text);
+    return Bytes(text.begin(), text.end());
 }
 
 // The file with its first n colour-table quads those of the list above.
@@ -60,8 +56,8 @@ TEST(KorvanePalette, ApplyChangesOnlyTheTablesItCanAndSaysWhyNot) {
         {"full.bmp", full, "cannot be written to full.bmp (a read-only file, a full disk or no folder)"},
         {"read-only.bmp", MakeBmp(3, 1, 4, 16), "cannot be written to read-only.bmp"},
         {"256.bmp", MakeBmp(2, 2, 8, 256), "its colour table has 256 entries; the palette only 16"},
-        {"24.bmp", MakeBmp(1, 1, 24, 0), "it has no colour table"},
-        {"text.bmp", Text("no bitmap"),
+        {"24.bmp", MakeBmp(1, 1, 24, 0), "no colour table"},
+        {"text.bmp", Bytes(9, 'x'),
          "cannot be read as an uncompressed bitmap file: the two headers need 54 bytes; the file has 9"}};
     Write("sixteen.hex", HexList(16));
     std::string names;
@@ -74,8 +70,7 @@ TEST(KorvanePalette, ApplyChangesOnlyTheTablesItCanAndSaysWhyNot) {
         names += " " + name;
     }
     ASSERT_EQ(chmod(gDir.File("read-only.bmp").c_str(), 0444), 0);
-    // A full disk: no file may grow past 1 block (512 or 1024 bytes), and the signal that would end the tool is
-    // ignored.
+    // A full disk: no file may grow past a block (512 or 1024 bytes); the signal that would end the tool is ignored.
     const auto [status, errors] = RunInFolder(
         gDir, "(trap '' XFSZ; ulimit -f 1; '" KORVANE_PALETTE_EXE "' apply sixteen.hex" + names + ") 2>out.txt");
     EXPECT_EQ(status, 1);
