@@ -24,7 +24,8 @@ constexpr uint32_t kLargestActEntries = 256;
 const char* PaletteExtension(PaletteFormat format);
 
 // The format of the bytes of the file called name (a path or a bare name), judged by their
-// content and, for the Adobe table, the HEX list and paint.net's text, the name; 0 when they are none of them.
+// content and, for the Adobe table, the HEX list and paint.net's text, the name; 0 when they are
+// none of them.
 int DetectPaletteFormat(const uint8_t* bytes, uint64_t size, const char* name, PaletteFormat* format);
 // Reads a palette file of any format into table; 0, with table untouched, for a file that is
 // none of them, breaks its format's rules, or holds 0 or more than 65536 entries.

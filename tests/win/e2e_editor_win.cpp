@@ -172,7 +172,7 @@ WIN_TEST(E2ePaletteFiles) {
         CHECK(shown == "ｴﾝﾄﾘ数が少ないです.");
         for (int format = 0; format < kPaletteFormatCount; ++format) {
             const std::string bare = TempPath("out");
-            const std::string saved = TempPath(std::string("out.") + PaletteExtension(PaletteFormat(format)));
+            const std::string saved = TempPath(("out." + std::string(PaletteExtension(PaletteFormat(format)))).c_str());
             DeleteFileA(saved.c_str());  // a file there would be asked about
             driver.answers = {[=](HWND dialog) {
                 // Posted: the dialog fills its list of types after it shows.
