@@ -123,10 +123,8 @@ TEST(KorvanePalette, ShowCountsEachEntrysPixels) {
     // Rows 0 2 2 and 2 9 0; the table is 0 1 2, 4 5 6, 8 9 10 as blue, green, red.
     Write("show.bmp", Poke(MakeBmp(3, -2, 4, 3, 3), {{66, 0xFFFF2F02}, {70, 0xFFFF0F29}}));
     EXPECT_EQ(Palette("show show.bmp >out.txt").second,
-              "    0    2   1   0  #020100  2\n"
-              "    1    6   5   4  #060504  0\n"
-              "    2   10   9   8  #0A0908  3\n"
-              "beyond the table: 1\n");
+              "    0    2   1   0  #020100  2\n    1    6   5   4  #060504  0\n"
+              "    2   10   9   8  #0A0908  3\nbeyond the table: 1\n");
     EXPECT_EQ(Palette("show --unused show.bmp >out.txt"),
               std::pair(0, std::string("    1    6   5   4  #060504  0\n")));
     Write("two.hex", HexList(2));
