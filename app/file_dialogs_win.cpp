@@ -21,14 +21,16 @@ struct DialogKind {
 constexpr DialogKind kBitmapOpen = {"Bitmap Files (*.bmp;*.dib)|*.bmp;*.dib|All Files (*.*)|*.*|", "開く", true};
 constexpr DialogKind kBitmapSave = {"Bitmap Files (*.bmp)|*.bmp|", "名前を付けて保存", false};
 constexpr DialogKind kTableOpen = {
-    "Bitmap Files (*.bmp;*.dib)|*.bmp;*.dib|Palette Files (*.pal;*.act;*.gpl)|*.pal;*.act;*.gpl|All Files (*.*)|*.*|",
+    "Bitmap Files (*.bmp;*.dib)|*.bmp;*.dib|Palette Files "
+    "(*.pal;*.act;*.gpl;*.hex;*.txt)|*.pal;*.act;*.gpl;*.hex;*.txt|"
+    "All Files (*.*)|*.*|",
     "開く", true};
 // In the order of PaletteFormat.
 constexpr DialogKind kPaletteSave = {
-    "JASC-PAL (*.pal)|*.pal|RIFF Palette (*.pal)|*.pal|Adobe Color Table (*.act)|*.act|GIMP Palette (*.gpl)|*.gpl|",
+    "JASC-PAL (*.pal)|*.pal|RIFF Palette (*.pal)|*.pal|Adobe Color Table (*.act)|*.act|GIMP Palette (*.gpl)|*.gpl|"
+    "Lospec HEX (*.hex)|*.hex|paint.net Palette (*.txt)|*.txt|",
     "ﾊﾟﾚｯﾄをﾌｧｲﾙに保存", false};
-constexpr const char* kPaletteExtensions[] = {"pal", "pal", "act", "gpl"};
-constexpr size_t kFilterBytes = 160;
+constexpr size_t kFilterBytes = 256;
 
 constexpr DWORD kOpenFlags =
     OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NONETWORKBUTTON | OFN_LONGNAMES;
@@ -92,7 +94,7 @@ FileChoice ChoosePaletteFileInDialog(HWND owner, char* path, PaletteFormat* form
     if (choice != FileChoice::kChosen) {
         return choice;
     }
-    DWORD index = filterIndex >= 1 && filterIndex <= 4 ? filterIndex - 1 : 0;
+    DWORD index = filterIndex >= 1 && filterIndex <= kPaletteFormatCount ? filterIndex - 1 : 0;
     *format = static_cast<PaletteFormat>(index);
-    return WithExtension(path, kPaletteExtensions[index]);
+    return WithExtension(path, PaletteExtension(*format));
 }

@@ -33,6 +33,8 @@ def palettes():
         + struct.pack("<I", len(data)) + data,
         "act_768.act": act,
         "act_772.act": act + struct.pack(">HH", len(colours), 0xFFFF),
+        "lospec.hex": "".join("%02x%02X%02x\n" % c for c in colours).encode(),
+        "paintnet.txt": ("; paint.net\r\n" + "".join("FF%02X%02x%02X\r\n" % c for c in colours)).encode(),
         "gimp.gpl": ("GIMP Palette\nName: Seed\nColumns: 4\n# comment\n\n"
                      + "".join("%3d %3d %3d\tIndex %d\n" % (c + (i,)) for i, c in enumerate(colours))).encode(),
     }

@@ -3,29 +3,33 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "model/color_table.h"
 #include "model/palette_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    MemorySource source(data, size);
-    ColorTable table;
-    // Named as an Adobe table, so that every format can be found; content decides the others.
-    if (!ReadPalette(source, "fuzz.act", table)) {
-        return 0;
-    }
-    for (PaletteFormat format :
-         {PaletteFormat::kJasc, PaletteFormat::kRiff, PaletteFormat::kAct, PaletteFormat::kGpl}) {
-        std::vector<uint8_t> bytes;
-        if (!EncodePalette(table, format, &bytes)) {
+    // Named as an Adobe table and as a HEX list, the two formats only a name lets in; content decides the others.
+    for (const char* name : {"fuzz.act", "fuzz.hex"}) {
+        MemorySource source(data, size);
+        ColorTable table;
+        if (!ReadPalette(source, name, table)) {
             continue;
         }
-        MemorySource written(bytes.data(), bytes.size());
-        ColorTable back;
-        if (!ReadPalette(written, "fuzz.act", back) || back.GetCount() != table.GetCount() ||
-            memcmp(back.GetEntries(), table.GetEntries(), 4 * static_cast<size_t>(table.GetCount())) != 0) {
-            __builtin_trap();
+        for (int f = 0; f < kPaletteFormatCount; ++f) {
+            const PaletteFormat format = static_cast<PaletteFormat>(f);
+            std::vector<uint8_t> bytes;
+            if (!EncodePalette(table, format, &bytes)) {
+                continue;
+            }
+            MemorySource written(bytes.data(), bytes.size());
+            ColorTable back;
+            const std::string writtenName = std::string("fuzz.") + PaletteExtension(format);
+            if (!ReadPalette(written, writtenName.c_str(), back) || back.GetCount() != table.GetCount() ||
+                memcmp(back.GetEntries(), table.GetEntries(), 4 * static_cast<size_t>(table.GetCount())) != 0) {
+                __builtin_trap();
+            }
         }
     }
     return 0;

@@ -271,10 +271,10 @@ int BitmapImage::Read(DeviceContext dc, ByteSource& file) {
     return ok;
 }
 
-int BitmapImage::ReadColorTableOnly(ByteSource& file, ColorTable& table) {
+int BitmapImage::ReadColorTableOnly(ByteSource& file, ColorTable& table, ReadRefusal* refusal) {
     BitmapImage headers;
     if (!headers.ReadHeadersAndTable(file)) {
-        return 0;
+        return Refuse(refusal, headers.refusal_.kind, headers.refusal_.first, headers.refusal_.second);
     }
     if (headers.colorCount_ == 0) {
         table.Clear();

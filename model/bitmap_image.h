@@ -56,7 +56,8 @@ class BitmapImage {
     int Read(DeviceContext dc, ByteSource& file);
     // The colour table of a bitmap file, read with the same checks as Read but without its pixel
     // bits, which are neither read nor allocated; an image without a table gives an empty one.
-    static int ReadColorTableOnly(ByteSource& file, ColorTable& table);
+    // Why a file was refused goes to refusal, where one is given.
+    static int ReadColorTableOnly(ByteSource& file, ColorTable& table, ReadRefusal* refusal = nullptr);
     // Why the last Load or Read failed; kNone after one that succeeded.
     const ReadRefusal& GetRefusal() const { return refusal_; }
     int Save(const char* path, int overwrite) const;

@@ -9,8 +9,9 @@
 
 namespace {
 
-// Enough of the start of a file to tell every format: "GIMP Palette" and its CR LF.
-constexpr uint32_t kDetectionBytes = 16;
+// Enough of the start of a file to tell every format: "GIMP Palette" and its CR LF, or a few
+// blank lines before paint.net's first colour.
+constexpr uint32_t kDetectionBytes = 32;
 
 // The file starts with text as its whole first line, ended by LF or CR LF.
 int StartsWithLine(const uint8_t* bytes, uint64_t size, const char* text) {
@@ -38,6 +39,9 @@ int NameEndsWith(const char* name, const char* extension) {
 
 // Judged from the first kDetectionBytes (or all, when fewer), the size of the whole file and its
 // name, so a reader can tell the format, and with it the largest size allowed, before reading on.
+// The marks of their own come first; then an Adobe table by its name, ahead of paint.net's loose
+// mark, since its first colour may spell anything ("BM", ";"): a table written here must read
+// back. Whoever also reads bitmaps tries a bitmap first.
 int DetectFromStart(const uint8_t* start,
                     uint64_t startSize,
                     uint64_t fileSize,
@@ -50,9 +54,13 @@ int DetectFromStart(const uint8_t* start,
     } else if (startSize >= 12 && memcmp(start, "RIFF", 4) == 0 && memcmp(start + 8, "PAL ", 4) == 0) {
         *format = PaletteFormat::kRiff;
     } else if ((fileSize == kActFileSize || fileSize == kActFileSizeWithCount) && NameEndsWith(name, ".act")) {
-        // Its first colour may spell "BM": a table written here must read back. Whoever also
-        // reads bitmaps tries a bitmap first.
         *format = PaletteFormat::kAct;
+    } else if (StartsAsPaintNetPalette(start, static_cast<size_t>(startSize))) {
+        *format = PaletteFormat::kPaintNet;
+    } else if (NameEndsWith(name, ".hex")) {
+        *format = PaletteFormat::kHex;
+    } else if (NameEndsWith(name, ".txt")) {
+        *format = PaletteFormat::kPaintNet;
     } else {
         return 0;
     }
@@ -63,6 +71,8 @@ uint64_t LargestFile(PaletteFormat format) {
     switch (format) {
         case PaletteFormat::kJasc:
         case PaletteFormat::kGpl:
+        case PaletteFormat::kHex:
+        case PaletteFormat::kPaintNet:
             return kLargestTextPaletteFile;
         case PaletteFormat::kRiff:
             return kLargestRiffPaletteFile;
@@ -80,6 +90,10 @@ int Decode(PaletteFormat format, const std::vector<uint8_t>& file, std::vector<u
             return DecodeGplPalette(file.data(), file.size(), entries);
         case PaletteFormat::kRiff:
             return DecodeRiffPalette(file.data(), file.size(), entries);
+        case PaletteFormat::kHex:
+            return DecodeHexPalette(file.data(), file.size(), entries);
+        case PaletteFormat::kPaintNet:
+            return DecodePaintNetPalette(file.data(), file.size(), entries);
         case PaletteFormat::kAct:
             break;
     }
@@ -94,6 +108,12 @@ int Encode(PaletteFormat format, const ColorTable& table, std::vector<uint8_t>* 
         case PaletteFormat::kGpl:
             EncodeGplPalette(table, file);
             return 1;
+        case PaletteFormat::kHex:
+            EncodeHexPalette(table, file);
+            return 1;
+        case PaletteFormat::kPaintNet:
+            EncodePaintNetPalette(table, file);
+            return 1;
         case PaletteFormat::kRiff:
             return EncodeRiffPalette(table, file);
         case PaletteFormat::kAct:
@@ -103,6 +123,11 @@ int Encode(PaletteFormat format, const ColorTable& table, std::vector<uint8_t>* 
 }
 
 }  // namespace
+
+const char* PaletteExtension(PaletteFormat format) {
+    constexpr const char* kExtensions[kPaletteFormatCount] = {"pal", "pal", "act", "gpl", "hex", "txt"};
+    return kExtensions[static_cast<int>(format)];
+}
 
 int DetectPaletteFormat(const uint8_t* bytes, uint64_t size, const char* name, PaletteFormat* format) {
     return DetectFromStart(bytes, size < kDetectionBytes ? size : kDetectionBytes, size, name, format);

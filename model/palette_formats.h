@@ -1,4 +1,4 @@
-// The four palette formats one by one: each reader takes a whole file's bytes and appends its
+// The palette formats one by one: each reader takes a whole file's bytes and appends its
 // entries (R, G, B, 0) without judging their number, which ReadPalette does for all of them;
 // each writer gets a table of 1 to 65536 entries.
 #pragma once
@@ -33,3 +33,13 @@ int EncodeRiffPalette(const ColorTable& table, std::vector<uint8_t>* bytes);
 int DecodeActPalette(const uint8_t* bytes, size_t size, std::vector<uint8_t>* entries);
 // 0 above 256 entries: a table is never cut to fit.
 int EncodeActPalette(const ColorTable& table, std::vector<uint8_t>* bytes);
+
+// Lospec HEX: one RRGGBB a line. paint.net: ';' comment lines and one AARRGGBB a line, the alpha
+// ignored on reading and written as FF. Both take blank lines anywhere and either case of digit.
+int DecodeHexPalette(const uint8_t* bytes, size_t size, std::vector<uint8_t>* entries);
+void EncodeHexPalette(const ColorTable& table, std::vector<uint8_t>* bytes);
+int DecodePaintNetPalette(const uint8_t* bytes, size_t size, std::vector<uint8_t>* entries);
+void EncodePaintNetPalette(const ColorTable& table, std::vector<uint8_t>* bytes);
+// Whether the start of a file (its first bytes, perhaps cut anywhere) opens as paint.net's text
+// does: blank lines, then a comment or an AARRGGBB line.
+int StartsAsPaintNetPalette(const uint8_t* start, size_t size);

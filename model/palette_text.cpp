@@ -20,6 +20,17 @@ int ReadNumber(std::string_view line, size_t* at, uint32_t largest, uint32_t* va
     return 1;
 }
 
+int HexDigitValue(char c, uint32_t* value) {
+    if (c >= '0' && c <= '9') {
+        *value = static_cast<uint32_t>(c - '0');
+    } else if ((c | 0x20) >= 'a' && (c | 0x20) <= 'f') {
+        *value = static_cast<uint32_t>((c | 0x20) - 'a' + 10);
+    } else {
+        return 0;
+    }
+    return 1;
+}
+
 }  // namespace
 
 int NextLine(std::string_view* rest, std::string_view* line) {
@@ -61,5 +72,19 @@ int ReadRgb(std::string_view line, size_t* at, std::vector<uint8_t>* entries) {
     }
     entries->insert(entries->end(), entry, entry + 4);
     *at = i;
+    return 1;
+}
+
+int ReadHexDigits(std::string_view line, size_t* at, size_t count, uint32_t* value) {
+    uint32_t v = 0;
+    size_t i = *at;
+    for (uint32_t digit; i < line.size() && HexDigitValue(line[i], &digit); ++i) {
+        v = v << 4 | digit;  // more digits than count push the first out, and are refused below
+    }
+    if (i - *at != count) {
+        return 0;
+    }
+    *at = i;
+    *value = v;
     return 1;
 }

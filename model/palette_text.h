@@ -1,5 +1,5 @@
-// What the two text palette formats share: lines ended by LF or CR LF, and decimal numbers
-// with spaces and tabs around and between them.
+// What the text palette formats share: lines ended by LF or CR LF, decimal numbers with spaces
+// and tabs around and between them, and hexadecimal colours.
 #pragma once
 
 #include <cstddef>
@@ -23,3 +23,7 @@ int ReadLoneNumber(std::string_view line, uint32_t largest, uint32_t* value);
 // Three numbers 0..255 from at on, blanks before each and at least one between them, appended
 // to entries as R, G, B, 0; at is left just after the third.
 int ReadRgb(std::string_view line, size_t* at, std::vector<uint8_t>* entries);
+
+// Exactly count hexadecimal digits (at most 8, either case) from at on, the next character no
+// digit; at is left just after them.
+int ReadHexDigits(std::string_view line, size_t* at, size_t count, uint32_t* value);

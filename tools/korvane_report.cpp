@@ -1,15 +1,18 @@
 // korvane-report: prints the header report of one bitmap file, byte for byte as the viewer
-// shows it (code page 932, CR LF), or converted to UTF-8 for today's terminals.
+// shows it (code page 932, CR LF), or converted to UTF-8 for today's terminals; or its colour
+// table as a palette file, or its headers as JSON for scripts.
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "model/bitmap_image.h"
 #include "model/color_table.h"
-#include "model/palette_file.h"
+#include "model/file_io.h"
 #include "tools/console_output.h"
+#include "tools/korvane_report_json.h"
+#include "tools/palette_output.h"
 #include "tools/text_encoding.h"
+#include "tools/tool_messages.h"
 #include "views/header_report.h"
 #include "views/plain_string.h"
 
@@ -23,11 +26,15 @@ constexpr char kPathLineStart[] = "    -- FileName --\r\n ";
 int Usage() {
     fputs(
         "usage: korvane-report [--members] [--hex] [--utf8] FILE.bmp\n"
-        "       korvane-report --palette jasc|riff|act|gpl FILE.bmp\n"
+        "       korvane-report --palette " KORVANE_PALETTE_FORMAT_NAMES
+        " FILE.bmp\n"
+        "       korvane-report --json FILE.bmp\n"
         "  --members  list the header members instead of the summary\n"
         "  --hex      list the header members in hexadecimal (implies --members)\n"
         "  --utf8     write UTF-8 instead of code page 932\n"
-        "  --palette  write the colour table as a JASC-PAL, RIFF, Adobe (ACT) or GIMP palette\n"
+        "  --palette  write the colour table as a JASC-PAL, RIFF, Adobe (ACT), GIMP, Lospec HEX\n"
+        "             or paint.net palette\n"
+        "  --json     write the headers and the computed sizes as one JSON object (UTF-8)\n"
         "exit status: 0 printed, 1 the file cannot be read as a bitmap (or, with --palette,\n"
         "has no colour table the format can hold), 2 bad usage, 3 the report cannot be\n"
         "converted or written\n",
@@ -64,37 +71,25 @@ int ReportToUtf8(const char* text, const char* path, std::string& out) {
     return AppendUtf8(text + pathEnd, length - pathEnd, out);
 }
 
-int ParsePaletteFormat(const char* name, PaletteFormat* format) {
-    const struct {
-        const char* name;
-        PaletteFormat format;
-    } kNames[] = {{"jasc", PaletteFormat::kJasc},
-                  {"riff", PaletteFormat::kRiff},
-                  {"act", PaletteFormat::kAct},
-                  {"gpl", PaletteFormat::kGpl}};
-    for (const auto& known : kNames) {
-        if (strcmp(name, known.name) == 0) {
-            *format = known.format;
-            return 1;
-        }
+// The image's colour table as a palette file on standard output, bytes as they are.
+int PrintPalette(const BitmapImage& image, const char* path, PaletteFormat format, const ToolMessages& messages) {
+    ColorTable table;
+    if (!image.GetColorTable(table)) {
+        messages.Say(path, "no colour table");
+        return kExitLoadFailed;
     }
-    return 0;
+    return WritePaletteFile(table, format, nullptr, messages, path);
 }
 
-// The image's colour table as a palette file on standard output, bytes as they are.
-int PrintPalette(const BitmapImage& image, const char* path, PaletteFormat format) {
-    ColorTable table;
-    std::vector<uint8_t> bytes;
-    if (!image.GetColorTable(table)) {
-        fprintf(stderr, "korvane-report: %s: no colour table\n", path);
-        return kExitLoadFailed;
+// The file name comes out in UTF-8 as the report's --utf8 would give it.
+int PrintJson(const BitmapImage& image, const char* path, const ToolMessages& messages) {
+    std::string name;
+    if (!kCommandLineIsCp932 || !AppendUtf8(path, strlen(path), name)) {
+        name = path;
     }
-    if (!EncodePalette(table, format, &bytes)) {
-        fprintf(stderr, "korvane-report: %s: that palette format cannot hold its %u colours\n", path, table.GetCount());
-        return kExitLoadFailed;
-    }
-    if (!WriteStdout(reinterpret_cast<const char*>(bytes.data()), bytes.size())) {
-        fprintf(stderr, "korvane-report: cannot write the palette\n");
+    const std::string json = BuildReportJson(image, name, QueryFileSize(path));
+    if (!WriteStdout(json.data(), json.size())) {
+        messages.Say(nullptr, "cannot write the report");
         return kExitOutputFailed;
     }
     return 0;
@@ -108,6 +103,7 @@ int main(int argc, char** argv) {
     const char* path = nullptr;
     int optionsEnded = 0;
     int palette = 0;
+    int json = 0;
     PaletteFormat paletteFormat = PaletteFormat::kJasc;
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
@@ -124,6 +120,8 @@ int main(int argc, char** argv) {
                     return Usage();
                 }
                 palette = 1;
+            } else if (strcmp(arg, "--json") == 0) {
+                json = 1;
             } else if (strcmp(arg, "--") == 0) {
                 optionsEnded = 1;
             } else {
@@ -135,21 +133,25 @@ int main(int argc, char** argv) {
             return Usage();
         }
     }
-    if (!path) {
+    // One output at a time: a report, a palette or JSON.
+    if (!path || (json && (palette || options.textOption))) {
         return Usage();
     }
+    const ToolMessages messages = {"korvane-report", utf8};
 
     // Native surfaces need no drawing context, and on Windows a DIB section made with
     // DIB_RGB_COLORS does not use one either.
     BitmapImage image;
     if (!image.Load(nullptr, path)) {
-        fprintf(stderr, "korvane-report: %s: cannot be read as an uncompressed bitmap file: %s\n", path,
-                DescribeRefusal(image.GetRefusal()).c_str());
+        messages.Say(path, "cannot be read as an uncompressed bitmap file: " + DescribeRefusal(image.GetRefusal()));
         return kExitLoadFailed;
     }
 
     if (palette) {
-        return PrintPalette(image, path, paletteFormat);
+        return PrintPalette(image, path, paletteFormat, messages);
+    }
+    if (json) {
+        return PrintJson(image, path, messages);
     }
 
     HeaderReport report;
@@ -159,14 +161,14 @@ int main(int argc, char** argv) {
     std::string converted;
     if (utf8) {
         if (!ReportToUtf8(text, path, converted)) {
-            fprintf(stderr, "korvane-report: the report could not be converted to UTF-8\n");
+            messages.Say(nullptr, "the report could not be converted to UTF-8");
             return kExitOutputFailed;
         }
         text = converted.c_str();
         length = converted.size();
     }
     if (!WriteStdout(text, length)) {
-        fprintf(stderr, "korvane-report: cannot write the report\n");
+        messages.Say(nullptr, "cannot write the report");
         return kExitOutputFailed;
     }
     return 0;

@@ -35,17 +35,20 @@ struct ClaimsATerabyte : MemorySource {
 
 }  // namespace
 
-// Each format writes two colours just so (JASC in CR LF, GIMP in LF, RIFF only the data chunk, Adobe with the count),
-// reads back through a file what it wrote, told by its content, and refuses, never cuts, a table it cannot hold.
+// Each format writes two colours just so (JASC in CR LF, GIMP in LF, RIFF only the data chunk, Adobe with the count,
+// paint.net with FF alpha), reads back through a file of its extension what it wrote, and refuses, never cuts, a
+// table it cannot hold.
 TEST(PaletteFile, EachFormatWritesItsLayoutAndReadsItBack) {
     const TempDir dir;
-    const std::string path = dir.File("palette.act");  // content decides for every other format
     const std::tuple<PaletteFormat, uint32_t, Bytes> formats[] = {
         {PaletteFormat::kJasc, 65536, B("JASC-PAL\r\n0100\r\n2\r\n1 2 3\r\n255 0 10\r\n")},
         {PaletteFormat::kGpl, 65536,
          B("GIMP Palette\nName: Korvane\nColumns: 16\n#\n  1   2   3\tIndex 0\n255   0  10\tIndex 1\n")},
         {PaletteFormat::kRiff, 65535, B(kRiffTwo)},
-        {PaletteFormat::kAct, 256, Act("\0\x02\xff\xff"sv)}};
+        {PaletteFormat::kAct, 256, Act("\0\x02\xff\xff"sv)},
+        {PaletteFormat::kHex, 65536, B("010203\nff000a\n")},
+        {PaletteFormat::kPaintNet, 65536,
+         B("; paint.net palette, written by Korvane\r\n; one colour a line: AARRGGBB\r\nFF010203\r\nFFFF000A\r\n")}};
     for (const uint32_t n : {2u, 16u, 256u, 257u, 65535u, 65536u, 65537u}) {
         Bytes rgb0 = B(kTwo);
         for (uint32_t i = 8; i < 4 * n; i += 4) {
@@ -56,31 +59,39 @@ TEST(PaletteFile, EachFormatWritesItsLayoutAndReadsItBack) {
         for (const auto& [format, most, two] : formats) {
             Bytes file;
             PaletteFormat detected;
+            const std::string name = std::string("palette.") + PaletteExtension(format), path = dir.File(name);
             ASSERT_EQ(EncodePalette(table, format, &file), n <= most) << n << " in " << int(format);
             EXPECT_TRUE(n != 2 || file == two) << int(format);
             EXPECT_TRUE(n > most ||
                         (SavePalette(path.c_str(), table, format) && ReadAllBytes(path) == file &&
                          LoadPalette(path.c_str(), back) && Entries(back) == rgb0 &&
-                         DetectPaletteFormat(file.data(), file.size(), "p.act", &detected) && detected == format));
+                         DetectPaletteFormat(file.data(), file.size(), name.c_str(), &detected) && detected == format));
         }
     }
 }
 
 // What others write: LF endings and blanks, names, comments and headers, an extra chunk, the Adobe table
-// with or without a count; and content decides, even at an Adobe table's size.
+// with or without a count, blank lines, either case and no last line break; content decides, even at an Adobe table's
+// size, and paint.net's comments or first colour mark its text, which a .txt name also takes.
 TEST(PaletteFile, ReadsWhatOthersWrite) {
-    const std::pair<Bytes, uint32_t> cases[] = {
-        {B("JASC-PAL\n0100\n 2 \n\t1  2\t3 \n255 0 10\n\n"), 2},
-        {B("JASC-PAL\n0100\n2\n1 2 3\n255 0 10" + std::string(738, '\n')), 2},
-        {B("GIMP Palette\r\nName: Mine\nColumns: 4\n# note\n\n  1   2   3\tdark red\n 255 0 10\n# end\n"), 2},
-        {B("RIFF\x24\0\0\0PAL junk\x03\0\0\0abc\0data\x0c\0\0\0\0\x03\x02\0\1\2\3\x7f\xff\0\x0a\x7f"sv), 2},
-        {Act("\0\x02\0\x05"sv), 2},
-        {Act(""), 256}};
-    for (const auto& [file, count] : cases) {
+    // Only the HEX list needs its name, and paint.net's text when blank for longer than the start that is judged.
+    const std::tuple<Bytes, uint32_t, const char*> cases[] = {
+        {B("JASC-PAL\n0100\n 2 \n\t1  2\t3 \n255 0 10\n\n"), 2, "others.act"},
+        {B("JASC-PAL\n0100\n2\n1 2 3\n255 0 10" + std::string(738, '\n')), 2, "others.act"},
+        {B("GIMP Palette\r\nName: Mine\nColumns: 4\n# note\n\n  1   2   3\tdark red\n 255 0 10\n# end\n"), 2, "a.act"},
+        {B("RIFF\x24\0\0\0PAL junk\x03\0\0\0abc\0data\x0c\0\0\0\0\x03\x02\0\1\2\3\x7f\xff\0\x0a\x7f"sv), 2, "a.act"},
+        {Act("\0\x02\0\x05"sv), 2, "others.act"},
+        {Act(""), 256, "others.act"},
+        {B("\n010203\r\n\n \tFf000A \n\n"), 2, "others.hex"},
+        {B("; paint.net\r\n;\nff010203\n\n  00FF000a"), 2, "others.act"},
+        {B("\n\n\n\n\n\nFF010203\n;between\nFFFF000A\n"), 2, "others"},
+        {B(std::string(40, '\n') + "FF010203\nFFFF000A"), 2, "x.TXT"}};
+    for (const auto& [file, count, name] : cases) {
         ColorTable table;
         MemorySource source(file.data(), file.size());
-        EXPECT_TRUE(ReadPalette(source, "others.act", table) &&
-                    Entries(table) == B(std::string(kTwo) + std::string(4 * count - 8, 0)));
+        EXPECT_TRUE(ReadPalette(source, name, table) &&
+                    Entries(table) == B(std::string(kTwo) + std::string(4 * count - 8, 0)))
+            << name;
     }
 }
 
@@ -100,6 +111,11 @@ TEST(PaletteFile, RefusesAnyFaultWhole) {
     for (const char* text : {"1 2 3x", "-1 2 3", "# none", "Columns: x\n1 2 3", "1 2 3\nName: late"}) {
         refused.push_back(B("GIMP Palette\n" + std::string(text)));
     }
+    // Too few or many digits, no digit, a mark, two values; RRGGBB in paint.net's, a comment in HEX; no colour.
+    for (const char* text :
+         {"01020", "0102030", "01020g", "#010203", "010203 040506", "FF010203\n010203", "010203\n; no", "; only\n\n"}) {
+        refused.push_back(B(text));
+    }
     // RIFF size, chunk size, count, version, no data chunk; cut short, an odd chunk unpadded, two data chunks.
     for (const auto& [at, value] : {std::pair(4u, 25u), {16, ~0u}, {20, 0x30300}, {20, 0x20301}, {12, 0x62746164}}) {
         refused.push_back(Poke(B(riff), {{at, value}}));
@@ -110,8 +126,10 @@ TEST(PaletteFile, RefusesAnyFaultWhole) {
     ColorTable table;
     ASSERT_TRUE(table.Assign(B(kTwo).data(), 1));
     for (const Bytes& file : refused) {
-        MemorySource source(file.data(), file.size());
-        EXPECT_FALSE(ReadPalette(source, "fault.act", table)) << std::string(file.begin(), file.end()).substr(0, 40);
+        for (const char* name : {"fault.act", "fault.hex"}) {
+            MemorySource source(file.data(), file.size());
+            EXPECT_FALSE(ReadPalette(source, name, table)) << std::string(file.begin(), file.end()).substr(0, 40);
+        }
     }
     for (const std::string_view start : {"JASC-PAL\n0100\n1\n"sv, "GIMP Palette\n"sv, "RIFF\0\0\0\0PAL "sv}) {
         ClaimsATerabyte huge(reinterpret_cast<const uint8_t*>(start.data()), start.size());

@@ -1,21 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
-
 #include "model/bitmap_image.h"
 #include "model/color_table.h"
 #include "model/palette_file.h"
-#include "tests/model/test_files.h"
+#include "tests/tools/tool_run.h"
 
 static const TempDir gDir;
 
-// The exit status of the tool run in gDir by the shell, and what its arguments sent to out.txt.
+// The exit status of the tool run in gDir, and what its arguments sent to out.txt.
 static std::pair<int, std::string> Tool(const std::string& arguments) {
-    const int status = std::system(("cd '" + gDir.path + "' && '" KORVANE_REPORT_EXE "' " + arguments).c_str());
-    const Bytes out = ReadAllBytes(gDir.File("out.txt"));
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::string(out.begin(), out.end())};
+    return RunInFolder(gDir, "'" KORVANE_REPORT_EXE "' " + arguments);
 }
 
 // The report the viewer shows: code page 932 as it is, or UTF-8 with the path as it was given (one
@@ -38,7 +32,8 @@ TEST(KorvaneReport, PrintsEachFormOrSaysWhyNot) {
         {"--members", 2, ""},
         {"--bogus new.bmp", 2, ""},
         {"out.txt", 1, "the two headers need 54 bytes; the file has 0"},
-        {"new.bmp new.bmp", 2, ""}};
+        {"new.bmp new.bmp", 2, ""},
+        {"--json --members new.bmp", 2, ""}};
     for (const auto& [arguments, status, reason] : failures) {
         const auto [code, error] = Tool(arguments + " 2>out.txt");
         const std::string unread = "korvane-report: " + arguments + ": cannot be read as an uncompressed bitmap file: ";

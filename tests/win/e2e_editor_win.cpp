@@ -171,9 +171,9 @@ WIN_TEST(E2ePaletteFiles) {
         driver.answers = {ChooseFile(jasc)};
         SendMessageA(e, WM_COMMAND, ID_PALETTE_LOAD, 0);
         CHECK(Shows(e, {{13 + 17 * 15, 13 + 17 * 15}}, First(255)));
-        const char* const written[] = {"out.pal", "out.pal", "out.act", "out.gpl"};
-        for (int format = 0; format < 4; ++format) {
-            const std::string bare = TempPath("out"), saved = TempPath(written[format]);
+        for (int format = 0; format < kPaletteFormatCount; ++format) {
+            const std::string bare = TempPath("out");
+            const std::string saved = TempPath(("out." + std::string(PaletteExtension(PaletteFormat(format)))).c_str());
             DeleteFileA(saved.c_str());  // a file there would be asked about
             driver.answers = {[=](HWND dialog) {
                 // Posted: the dialog fills its list of types after it shows.
@@ -185,7 +185,7 @@ WIN_TEST(E2ePaletteFiles) {
             SendMessageA(e, WM_COMMAND, ID_PALETTE_EXPORT, 0);
             std::vector<uint8_t> bytes = ReadFileBytes(saved);
             CHECK(driver.answers.empty());
-            CHECK(format == 2 ? bytes.size() == 772 : !bytes.empty() && bytes[0] == "JR G"[format]);
+            CHECK(format == 2 ? bytes.size() == 772 : !bytes.empty() && bytes[0] == "JR G0;"[format]);
         }
     }});
     CHECK(unrun == 0);
