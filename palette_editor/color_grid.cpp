@@ -207,6 +207,15 @@ void DrawCursor(DrawingTarget& target, const ColorGridSettings& grid, int32_t co
     FrameBox(target, rect.x, rect.y, rect.width, rect.height, grid.cursorWidth, color);
 }
 
+void DrawUnusedMark(DrawingTarget& target, const ColorGridSettings& grid, int32_t column, int32_t row) {
+    GridRect swatch = CellSwatchRect(grid, column, row);
+    int32_t side = std::max(1, std::min(swatch.width, swatch.height) / 3);
+    target.Fill(GridRect{swatch.x, swatch.y, side, side}, 0x000000);
+    if (side >= 3) {
+        target.Fill(GridRect{swatch.x + 1, swatch.y + 1, side - 2, side - 2}, 0xFFFFFF);
+    }
+}
+
 void PaintGrid(DrawingTarget& target,
                const ColorGridSettings& grid,
                const ColorTable& table,

@@ -13,6 +13,8 @@ class ColorTable;
 constexpr uint32_t kCursorColor = 0x000000;
 // Paints over the cursor of the cell the selection leaves.
 constexpr uint32_t kCursorEraseColor = 0xC0C0C0;
+// The frame of a range's second end, in the cursor's band but not its colour (red).
+constexpr uint32_t kRangeEndColor = 0x0000FF;
 
 // The editor window's outer size and its nine controls in client pixels, in the order the
 // window places them: the red, green and blue trackbars, then the three edits, then the three
@@ -49,6 +51,9 @@ void FrameBox(DrawingTarget& target,
               uint32_t color);
 void DrawEntry(DrawingTarget& target, const ColorGridSettings& grid, int32_t column, int32_t row, uint32_t color);
 void DrawCursor(DrawingTarget& target, const ColorGridSettings& grid, int32_t column, int32_t row, uint32_t color);
+// A small box in the top left corner of the swatch, black around white so that it shows on any
+// colour: the mark of an entry no pixel uses.
+void DrawUnusedMark(DrawingTarget& target, const ColorGridSettings& grid, int32_t column, int32_t row);
 // Every entry's swatch in its palette-relative colour, then the cursor on the selected cell
 // when that cell exists. Gaps, bands and empty cells keep the background.
 void PaintGrid(DrawingTarget& target,

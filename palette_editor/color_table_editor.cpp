@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr int kAllChannels = -1;
 // The dialog manager's commands for Enter on a default button and for the close box and Esc.
 constexpr int kDialogOk = 1;
 constexpr int kDialogCancel = 2;
@@ -34,6 +33,7 @@ int ColorTableEditor::Begin() {
     }
     running_ = 1;
     modified_ = 0;
+    CountPixels(*image);
     return 1;
 }
 
@@ -61,7 +61,10 @@ void ColorTableEditor::OnInit(EditorWindow& window) {
     window.SetTitle(kEditorTitle);
     modified_ = 0;
     window.CheckMenuItem(kEditorMenuPalette, kPalettePreview, host_.PreviewOn());
+    markUnused_ = highlight_ = hasRangeEnd_ = 0;
+    tipEntry_ = -1;
     ShowHistoryItems();
+    ShowOperationItems();
 }
 
 void ColorTableEditor::OnDestroyed() {
@@ -80,16 +83,24 @@ void ColorTableEditor::OnGridChanged() {
 
 void ColorTableEditor::OnPaint(DrawingTarget& target) {
     PaintGrid(target, host_.Grid(), working_, column_, row_);
+    DrawMarks(target);
 }
 
 // A press off every cell does nothing. Selecting never marks the editor: the values it shows
 // are the entry's own.
-void ColorTableEditor::OnButtonDown(int32_t x, int32_t y) {
+void ColorTableEditor::OnButtonDown(int32_t x, int32_t y, int shift) {
     int32_t column = 0;
     int32_t row = 0;
-    if (window_ != nullptr && HitTestCell(host_.Grid(), working_.GetCount(), x, y, &column, &row)) {
-        Select(column, row);
+    if (window_ == nullptr || !HitTestCell(host_.Grid(), working_.GetCount(), x, y, &column, &row)) {
+        return;
     }
+    if (shift) {
+        // A hit cell holds an entry, so its index fits 32 bits.
+        SetRangeEnd(1, static_cast<uint32_t>(int64_t{row} * host_.Grid().columns + column));
+        return;
+    }
+    SetRangeEnd(0, 0);
+    Select(column, row);
 }
 
 void ColorTableEditor::SelectEntry(uint32_t index) {
@@ -102,8 +113,15 @@ void ColorTableEditor::SelectEntry(uint32_t index) {
 
 void ColorTableEditor::Select(int32_t column, int32_t row) {
     EndStep();
-    window_->DrawNow([&](DrawingTarget& target) { MoveCursor(target, host_.Grid(), &column_, &row_, column, row); });
+    window_->DrawNow([&](DrawingTarget& target) {
+        MoveCursor(target, host_.Grid(), &column_, &row_, column, row);
+        DrawMarks(target);
+    });
     ShowSelectedValues(1, 1, kAllChannels, 0);
+    ShowOperationItems();
+    if (highlight_) {
+        ShowOnImage();
+    }
 }
 
 // Text that is no number reads as 0, anything above 255 as 255; the text stays as typed.
@@ -184,6 +202,18 @@ void ColorTableEditor::OnCommand(int command) {
             return UndoOrRedo(1);
         case ID_EDIT_REDO:
             return UndoOrRedo(0);
+        case ID_EDIT_COPY_COLOR:
+            return CopyColor();
+        case ID_EDIT_PASTE_COLORS:
+            return PasteColors();
+        case ID_EDIT_COPY_TABLE:
+            return CopyTable();
+        case ID_OP_MARK_UNUSED:
+            return ToggleMarkUnused();
+        case ID_OP_HIGHLIGHT:
+            return ToggleHighlight();
+        case ID_OP_RAMP:
+            return FillRampToEnd();
         case ID_OP_INVERT_ALL:
             return ChangeEachEntry([](uint8_t* e) {
                 for (int c = 0; c < kChannelCount; ++c) {
@@ -237,8 +267,10 @@ void ColorTableEditor::ShowSelectedValues(int trackbars, int edits, int channel,
     }
     showing_ = 0;
     if (redraw && valid) {
-        window_->DrawNow(
-            [&](DrawingTarget& target) { DrawEntry(target, host_.Grid(), column_, row_, working_.GetColor(index)); });
+        window_->DrawNow([&](DrawingTarget& target) {
+            DrawEntry(target, host_.Grid(), column_, row_, working_.GetColor(index));
+            DrawEntryMarks(target, index);
+        });
     }
 }
 
@@ -305,7 +337,7 @@ int ColorTableEditor::TakeEntries(const ColorTable& source) {
 void ColorTableEditor::Changed() {
     Mark();
     ShowHistoryItems();
-    Preview();
+    ShowOnImage();
 }
 
 // The controls keep what they show until the next selection or channel change.
@@ -319,13 +351,6 @@ void ColorTableEditor::ShowHistoryItems() {
     window_->EnableMenuItem(kEditorMenuEdit, kEditRedo, history_.CanRedo());
 }
 
-void ColorTableEditor::Preview() {
-    if (host_.PreviewOn()) {
-        host_.PreviewTable(working_);
-        previewing_ = 1;
-    }
-}
-
 void ColorTableEditor::StopPreview() {
     if (previewing_) {
         host_.EndPreview();
@@ -337,7 +362,7 @@ void ColorTableEditor::TogglePreview() {
     int on = !host_.PreviewOn();
     host_.SetPreviewOn(on);
     window_->CheckMenuItem(kEditorMenuPalette, kPalettePreview, on);
-    on ? Preview() : StopPreview();
+    ShowOnImage();
 }
 
 // The restored entries may be any, so the whole grid is drawn again and the controls show the
@@ -354,8 +379,10 @@ void ColorTableEditor::Apply() {
         return;
     }
     host_.ApplyTable(working_);
-    // The image's own table is now the one it shows.
+    // The image's own table is now the one it shows, highlighted no more.
     previewing_ = 0;
+    highlight_ = 0;
+    window_->CheckMenuItem(kEditorMenuOperations, kOperationHighlight, 0);
     modified_ = 0;
     window_->SetTitle(kEditorTitle);
 }

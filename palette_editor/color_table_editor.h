@@ -6,7 +6,10 @@
 
 #include <cstdint>
 
+class BitmapImage;
+
 #include "model/color_table.h"
+#include "model/pixel_usage.h"
 #include "palette_editor/edit_history.h"
 #include "palette_editor/editor_host.h"
 #include "palette_editor/editor_window.h"
@@ -28,7 +31,12 @@ class ColorTableEditor {
     // What the window reports.
     void OnInit(EditorWindow& window);
     void OnPaint(DrawingTarget& target);
-    void OnButtonDown(int32_t x, int32_t y);
+    // A press on a cell selects it; with Shift (as the press reports it) it marks the other end
+    // of a range instead, and a press without clears that mark.
+    void OnButtonDown(int32_t x, int32_t y, int shift);
+    // The pointer over the grid: the tip of the entry under it, none off every cell.
+    void OnMouseMove(int32_t x, int32_t y);
+    void OnMouseLeft();
     void OnEditChanged(int channel);
     // Every movement of a trackbar; released ends its gesture (the mouse let go, or a key's
     // move done), so the next movement is a new step.
@@ -46,6 +54,8 @@ class ColorTableEditor {
     void OnGridChanged();
 
     int IsModified() const { return modified_; }
+    // How many of the image's pixels use entry i, counted once when the session began.
+    uint64_t PixelsUsing(uint32_t i) const { return i < kIndexedEntries ? usage_.perEntry[i] : 0; }
     const ColorTable& WorkingTable() const { return working_; }
     int32_t SelectedColumn() const { return column_; }
     int32_t SelectedRow() const { return row_; }
@@ -73,11 +83,25 @@ class ColorTableEditor {
     void Changed();
     void FinishWholeTableChange();
     void ShowHistoryItems();
-    void Preview();
+    // What the image shows while the editor is open: the selected entry's pixels highlighted,
+    // the working table previewed, or its own table.
+    void ShowOnImage();
+    void CountPixels(const BitmapImage& image);
     void StopPreview();
     void TogglePreview();
     void UndoOrRedo(int undo);
     void Select(int32_t column, int32_t row);
+    // The usage marks and the range's second end, drawn over the grid.
+    void DrawMarks(DrawingTarget& target);
+    void DrawEntryMarks(DrawingTarget& target, uint32_t index);
+    void SetRangeEnd(int has, uint32_t index);
+    void ShowOperationItems();
+    void ToggleMarkUnused();
+    void ToggleHighlight();
+    void FillRampToEnd();
+    void CopyColor();
+    void CopyTable();
+    void PasteColors();
     void Apply();
     void AskAndClose();
     void Load();
@@ -93,6 +117,14 @@ class ColorTableEditor {
     int running_ = 0;
     EditHistory history_;
     int source_ = -1;
+    PixelUsage usage_ = {};
+    uint64_t imagePixels_ = 0;
+    int markUnused_ = 0;
+    int highlight_ = 0;
+    int hasRangeEnd_ = 0;
+    uint32_t rangeEnd_ = 0;
+    // The entry whose tip shows; -1 for none.
+    int64_t tipEntry_ = -1;
     // Set while the image shows a table that may not be its own.
     int previewing_ = 0;
     // Set while the editor itself fills the edits, whose change notifications then carry nothing new.

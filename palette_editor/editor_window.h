@@ -4,12 +4,16 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "palette_editor/color_grid.h"
 #include "views/prompts.h"
 
 // Channels, and the trackbar, edit and invert button of each: 0 red, 1 green, 2 blue.
 constexpr int kChannelCount = 3;
+constexpr int kAllChannels = -1;
+// More than the most colours a paste reads need, however they are spaced.
+constexpr size_t kMostClipboardBytes = size_t{16} << 20;
 
 class EditorWindow {
   public:
@@ -33,6 +37,13 @@ class EditorWindow {
     virtual void DrawNow(const std::function<void(DrawingTarget&)>& draw) = 0;
     // Invalidates the whole window with erasing and paints it at once.
     virtual void Repaint() = 0;
+    // A tip beside the mouse pointer with the text (lines separated by CR LF), until HideTip.
+    virtual void ShowTip(const char* text) = 0;
+    virtual void HideTip() = 0;
+    // The clipboard's text, written or read; 0 when it cannot be had. A read takes the first
+    // kMostClipboardBytes bytes at most.
+    virtual int SetClipboardText(const std::string& text) = 0;
+    virtual int GetClipboardText(std::string* text) = 0;
     // The window as owner of the boxes and dialogs it asks.
     virtual OwnerWindow Owner() = 0;
     virtual void Destroy() = 0;

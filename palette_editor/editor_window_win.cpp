@@ -3,7 +3,9 @@
 #include <commctrl.h>
 
 #include "model/system_library_win.h"
+#include "palette_editor/clipboard_text_win.h"
 #include "palette_editor/gdi_target_win.h"
+#include "palette_editor/grid_tip_win.h"
 #include "resources/resource.h"
 
 namespace {
@@ -21,7 +23,10 @@ class Win32EditorWindow : public EditorWindow {
     explicit Win32EditorWindow(ColorTableEditor& editor) : editor_(editor) {}
 
     ColorTableEditor& Editor() { return editor_; }
-    void Attach(HWND dialog) { dialog_ = dialog; }
+    void Attach(HWND dialog) {
+        dialog_ = dialog;
+        tip_.Create(dialog);
+    }
 
     void ApplyLayout(const EditorLayout& layout) override {
         SetWindowPos(dialog_, nullptr, 0, 0, layout.windowWidth, layout.windowHeight, SWP_NOMOVE | SWP_NOZORDER);
@@ -63,12 +68,17 @@ class Win32EditorWindow : public EditorWindow {
         InvalidateRect(dialog_, nullptr, TRUE);
         UpdateWindow(dialog_);
     }
+    void ShowTip(const char* text) override { tip_.Show(text); }
+    void HideTip() override { tip_.Hide(); }
+    int SetClipboardText(const std::string& text) override { return PutClipboardText(dialog_, text); }
+    int GetClipboardText(std::string* text) override { return TakeClipboardText(dialog_, kMostClipboardBytes, text); }
     OwnerWindow Owner() override { return reinterpret_cast<OwnerWindow>(dialog_); }
     void Destroy() override { DestroyWindow(dialog_); }
 
   private:
     ColorTableEditor& editor_;
     HWND dialog_ = nullptr;
+    GridTip tip_;
 };
 
 int ChannelOfEdit(int id) {
@@ -104,7 +114,18 @@ INT_PTR CALLBACK EditorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             break;
         }
         case WM_LBUTTONDOWN:
-            editor.OnButtonDown(static_cast<int16_t>(LOWORD(lParam)), static_cast<int16_t>(HIWORD(lParam)));
+            editor.OnButtonDown(static_cast<int16_t>(LOWORD(lParam)), static_cast<int16_t>(HIWORD(lParam)),
+                                (wParam & MK_SHIFT) != 0);
+            break;
+        case WM_MOUSEMOVE: {
+            // Asked anew at each move, so leaving the window (or entering a control) is told.
+            TRACKMOUSEEVENT leave = {sizeof(leave), TME_LEAVE, dialog, 0};
+            TrackMouseEvent(&leave);
+            editor.OnMouseMove(static_cast<int16_t>(LOWORD(lParam)), static_cast<int16_t>(HIWORD(lParam)));
+            break;
+        }
+        case WM_MOUSELEAVE:
+            editor.OnMouseLeft();
             break;
         case WM_HSCROLL:
             // A drag moves the thumb with TB_THUMBTRACK and ends with TB_ENDTRACK, as does each
@@ -138,8 +159,16 @@ INT_PTR CALLBACK EditorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
     return FALSE;
 }
 
-// The dialog's trackbars need their class registered before it is made. comctl32 is loaded the
-// first time (not at the program's start) and kept; without it there is no editor.
+// Ctrl+C and Ctrl+V copy and paste an edit control's own text while it has the focus (one of
+// the editor's, or the main window's report), as in any edit; elsewhere they are the editor's.
+bool EditTakesKey(const MSG& msg) {
+    char className[8] = {};
+    return msg.message == WM_KEYDOWN && (msg.wParam == 'C' || msg.wParam == 'V') && GetKeyState(VK_CONTROL) < 0 &&
+           GetClassNameA(GetFocus(), className, sizeof(className)) > 0 && lstrcmpiA(className, "Edit") == 0;
+}
+
+// The dialog's trackbars and its tip need their classes registered before it is made. comctl32
+// is loaded the first time (not at the program's start) and kept; without it there is no editor.
 bool RegisterTrackbarClass() {
     auto initialize =
         SystemFunction<BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*)>("comctl32.dll", "InitCommonControlsEx");
@@ -163,7 +192,8 @@ void RunEditorWindow(ColorTableEditor& editor, HINSTANCE instance, HWND owner) {
     MSG msg;
     BOOL got;
     while ((got = GetMessageA(&msg, nullptr, 0, 0)) != 0 && got != -1) {
-        if (!TranslateAcceleratorA(dialog, accelerators, &msg) && !IsDialogMessageA(dialog, &msg)) {
+        const bool accelerated = !EditTakesKey(msg) && TranslateAcceleratorA(dialog, accelerators, &msg);
+        if (!accelerated && !IsDialogMessageA(dialog, &msg)) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }

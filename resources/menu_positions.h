@@ -43,7 +43,11 @@ constexpr int kWindowKeepAspect = 1;
 
 // The colour-table editor's menu: top level, then items
 constexpr int kEditorMenuPalette = 0;
+constexpr int kEditorMenuOperations = 1;
 constexpr int kEditorMenuEdit = 2;
+constexpr int kOperationMarkUnused = 3;
+constexpr int kOperationHighlight = 4;
+constexpr int kOperationRamp = 5;
 constexpr int kPalettePreview = 10;
 constexpr int kEditUndo = 0;
 constexpr int kEditRedo = 1;

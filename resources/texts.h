@@ -20,6 +20,14 @@ constexpr char kApplyPrompt[] = "カラーテーブルの変更を画像に反�
 constexpr char kRevertPrompt[] = "最終保存時からの変更がすべて失われます。よろしいですか？";
 constexpr char kTooFewEntriesText[] = "ｴﾝﾄﾘ数が少ないです.";
 constexpr char kActTooLargeText[] = "An Adobe colour table holds at most 256 entries!";
+// The tip over a cell: the entry's number, its red, green and blue and hex code, then how many
+// pixels use it and their share of the image, or that none does.
+constexpr char kEntryTipFormat[] = "項目 %u\r\nR %u  G %u  B %u  %s\r\n";
+constexpr char kEntryUsedFormat[] = "%s 画素 (%s%%)";
+constexpr char kEntryUnusedText[] = "使用している画素はありません";
+constexpr char kPasteEmptyText[] = "貼り付ける色がありません.";
+constexpr char kPasteRefusedText[] =
+    "色として読めない文字があります.\n#RRGGBB, RRGGBB, #RGB を空白・改行・ｶﾝﾏで区切ってください.";
 
 // The options dialog: the smallest and the largest value of the field that failed.
 constexpr char kRangeFormat[] = "%dから%dまでの整数を指定してください.";

@@ -35,7 +35,9 @@ class EditorTest : public ShellTest {
     }
     void Do(int command) { shell.editor.OnCommand(command); }
     // A press in the middle of cell (column, row) with the default grid.
-    void Click(int column, int row) { shell.editor.OnButtonDown(19 + 17 * column, 19 + 17 * row); }
+    void Click(int column, int row, int shift = 0) {
+        shell.editor.OnButtonDown(19 + 17 * column, 19 + 17 * row, shift);
+    }
 };
 
 // One editor at a time, on its own copy of the table, painted entry by entry; the copy goes when
@@ -87,7 +89,7 @@ TEST_F(EditorTest, ControlsChangeTheSelectedEntryWhenItHasOne) {
         w.Drag(1, 66);
         Do(IDC_INVERT_BLUE);
         EXPECT_EQ(w.Controls() + " " + Working(19), "0 0 0 0 0 0 29 39 49");
-        shell.editor.OnButtonDown(19, 19);
+        shell.editor.OnButtonDown(19, 19, 0);
         EXPECT_EQ(w.Controls(), "10 20 30 10 20 30");
     });
 }

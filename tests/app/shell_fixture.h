@@ -41,6 +41,10 @@ class FakeEditorWindow : public EditorWindow {
     void CheckMenuItem(int menu, int item, int checked) override { menuItems[{menu, item}] = checked; }
     void DrawNow(const std::function<void(DrawingTarget&)>& draw) override { draw(target); }
     void Repaint() override { canvas = RgbCanvas(320, 440), editor.OnPaint(target); }
+    void ShowTip(const char* text) override { tip = text; }
+    void HideTip() override { tip = "(none)"; }
+    int SetClipboardText(const std::string& text) override { return clipboard = text, 1; }
+    int GetClipboardText(std::string* text) override { return *text = clipboard, 1; }
     OwnerWindow Owner() override { return kOwner; }
     void Destroy() override { std::exchange(destroyed, 1) ? void() : editor.OnDestroyed(); }
     void Type(int channel, const std::string& text) { edits[channel] = text, editor.OnEditChanged(channel); }
@@ -55,7 +59,7 @@ class FakeEditorWindow : public EditorWindow {
     ColorTableEditor& editor;
     uint32_t trackbars[kChannelCount] = {};
     std::string edits[kChannelCount];
-    std::string title;
+    std::string title, tip, clipboard;
     std::map<std::pair<int, int>, int> menuItems;  // enabled, or checked
     RgbCanvas canvas{320, 440};
     CanvasTarget target{canvas};
