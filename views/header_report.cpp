@@ -63,10 +63,10 @@ void AppendField(TextBuilder& builder, const char* label, uint32_t value, uint32
     builder.Append(line, 1);
 }
 
-// The stored file header, or for a created image the one Save writes.
+// The stored file header as read, or for a created image the one Save writes.
 FileHeaderFields FileHeaderOf(const BitmapImage& image) {
     uint8_t bytes[kFileHeaderSize] = {};
-    image.GetFileHeaderAsSaved(bytes);
+    image.HasFileHeader() ? image.GetHeaders(bytes, nullptr) : image.GetFileHeaderAsSaved(bytes);
     return DecodeFileHeader(bytes);
 }
 

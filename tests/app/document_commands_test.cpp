@@ -138,17 +138,6 @@ TEST_F(DocumentTest, NewMakesABitmapOfEachMode) {
     EXPECT_EQ(ColorModeBitsPerPixel(-1), 0u);
 }
 
-// The registry itself is proven end to end; here the question and the flag that stops the save.
-TEST_F(DocumentTest, DeletingTheSettingsAsksFirst) {
-    for (Answer answer : {Answer::kNo, Answer::kYes}) {
-        fake.answers = {answer};
-        Run(ID_EDIT_DELETE_SETTINGS);
-        EXPECT_EQ(shell.settingsDeleted, answer == Answer::kYes);
-    }
-    EXPECT_EQ(fake.messages,
-              "!ﾚｼﾞｽﾄﾘを削除してもよろしいですか？ @Korvane\n!ﾚｼﾞｽﾄﾘを削除してもよろしいですか？ @Korvane\n");
-}
-
 TEST_F(DocumentTest, SaveWritesOnlyAChangedFileAndSaveAsAdoptsTheName) {
     shell.document.dirty = 1;  // without an image neither command does anything
     Run(ID_FILE_SAVE);

@@ -16,24 +16,11 @@ class EditorTest : public ShellTest {
                                       : image.SetColorTable(0, table) && image.Save(PathOf(name).c_str(), 1));
         return PathOf(name);
     }
-    // Opens the file, dropping any changes unasked, and runs the work while the editor is open.
-    void Edit(const std::string& path, std::function<void(FakeEditorWindow&)> work) {
-        fake.answers = {Answer::kNo};
-        Open(path);
-        fake.whileEditorOpen = std::move(work);
-        Run(ID_VIEW_EDIT_COLOR_TABLE);
-    }
-    static std::string Entry(const ColorTable& table, uint32_t i) {
-        const uint8_t* e = table.GetEntry(i);
-        return std::to_string(e[0]) + " " + std::to_string(e[1]) + " " + std::to_string(e[2]);
-    }
-    std::string Working(uint32_t i = 0) const { return Entry(shell.editor.WorkingTable(), i); }
     std::string InImage() const {
         ColorTable table;
         shell.document.image->GetColorTable(table);
         return Entry(table, 0);
     }
-    void Do(int command) { shell.editor.OnCommand(command); }
     // A press in the middle of cell (column, row) with the default grid.
     void Click(int column, int row, int shift = 0) {
         shell.editor.OnButtonDown(19 + 17 * column, 19 + 17 * row, shift);
@@ -170,23 +157,6 @@ TEST_F(EditorTest, LoadTakesTheFirstEntriesOfALargeEnoughTable) {
                       error = "(editor) xLoading error! @Korvane\n";
     EXPECT_EQ(fake.messages,
               "(editor) xThe file doesn't exist! @Korvane\n" + error + error + error + tooFew + tooFew + tooFew);
-}
-
-// Export writes the table as the editor shows it in the format chosen, and changes nothing else;
-// a file that cannot be written is reported.
-TEST_F(EditorTest, ExportWritesTheTableAsShown) {
-    Edit(WriteTable("sixteen.bmp", 16), [&](FakeEditorWindow&) {
-        Do(ID_OP_SWAP_RG);
-        fake.paletteFormat = PaletteFormat::kAct;
-        fake.paths = {PathOf("out.act"), PathOf("missing/out.act")};
-        Do(ID_PALETTE_EXPORT);
-        Do(ID_PALETTE_EXPORT);
-        ColorTable saved;
-        ASSERT_TRUE(LoadPalette(PathOf("out.act").c_str(), saved) && saved.GetCount() == 16);
-        EXPECT_EQ(Entry(saved, 0) + " " + Entry(saved, 15) + " " + std::to_string(shell.editor.IsModified()),
-                  "20 10 30 35 25 45 1");
-    });
-    EXPECT_EQ(fake.messages + std::to_string(shell.document.dirty), "(editor) xSaving error! @Korvane\n0");
 }
 
 // Apply writes the table into the image and marks the document, its title only the first time;

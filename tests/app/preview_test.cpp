@@ -7,15 +7,6 @@
 // image. The images are blank ones made by the model, entry 0 being (0, 0, 0).
 class PreviewTest : public ShellTest {
   protected:
-    void Edit(const std::string& path, std::function<void(FakeEditorWindow&)> work) {
-        Open(path);
-        fake.whileEditorOpen = std::move(work);
-        Run(ID_VIEW_EDIT_COLOR_TABLE);
-    }
-    std::string Working() const {
-        const uint8_t* e = shell.editor.WorkingTable().GetEntry(0);
-        return std::to_string(e[0]) + " " + std::to_string(e[1]) + " " + std::to_string(e[2]);
-    }
     // Red of pixel (0, 0) as the image view paints it, and of entry 0 of the document's table.
     uint32_t Shown() const {
         RgbCanvas canvas(1, 1);
@@ -26,7 +17,6 @@ class PreviewTest : public ShellTest {
         ColorTable table;
         return shell.document.image->GetColorTable(table) ? table.GetEntry(0)[0] : 999;
     }
-    void Do(int command) { shell.editor.OnCommand(command); }
 };
 
 // One step each: an edit's keystrokes until another control, a trackbar gesture up to its

@@ -120,8 +120,8 @@ class FakeWindowSystem : public WindowSystem {
     void SendCommand(int command) override { sent.push_back(command), DispatchCommand(*shell, command); }
     void DestroyMainWindow() override { ++destroys, OnDestroy(*shell); }
     void PostQuit() override { ++quits; }
-    int IsMaximized() override { return maximized; }
-    int IsMinimized() override { return minimized; }
+    int IsMaximized() override { return 0; }
+    int IsMinimized() override { return 0; }
     // The editor's loop runs whileEditorOpen, the user's work in the editor and the main
     // window; a window left open is then closed unasked.
     void RunColorTableEditor(ColorTableEditor& editor) override {
@@ -165,7 +165,6 @@ class FakeWindowSystem : public WindowSystem {
     int newImageOk = 0;
     std::function<void()> duringMessage;
     std::function<void(FakeEditorWindow&)> whileEditorOpen;
-    int maximized = 0, minimized = 0;
     WindowRect outer{50, 50, 380, 350}, client{0, 0, 322, 250};
     std::string messages, fileDialogs, title = "Korvane";
     std::map<std::pair<int, int>, int> grayed, radio;
@@ -204,6 +203,19 @@ class ShellTest : public ::testing::Test {
         fake.newImageOk = 1;
         Run(ID_FILE_NEW);
     }
+    // Opens the file, dropping any changes unasked, and runs the work while the editor is open.
+    void Edit(const std::string& path, std::function<void(FakeEditorWindow&)> work) {
+        fake.answers = {Answer::kNo};
+        Open(path);
+        fake.whileEditorOpen = std::move(work);
+        Run(ID_VIEW_EDIT_COLOR_TABLE);
+    }
+    void Do(int command) { shell.editor.OnCommand(command); }
+    static std::string Entry(const ColorTable& table, uint32_t i) {
+        const uint8_t* e = table.GetEntry(i);
+        return std::to_string(e[0]) + " " + std::to_string(e[1]) + " " + std::to_string(e[2]);
+    }
+    std::string Working(uint32_t i = 0) const { return Entry(shell.editor.WorkingTable(), i); }
     void MarkChangedAndTitle() {
         MarkChanged(shell.document);
         UpdateTitle(shell, shell.document.path, 1);

@@ -1,5 +1,4 @@
 #include "tests/app/shell_fixture.h"
-#include "views/paint_plan.h"
 #include "views/window_fit.h"
 
 using ViewTest = ShellTest;
@@ -63,16 +62,6 @@ TEST_F(ViewTest, OnlyANewNotationRebuildsTheMemberList) {
     EXPECT_NE(shown[3].find(".biWidth         = 0x0002\r\n"), std::string::npos);
 }
 
-TEST(PaintPlan, DrawsByViewOptionAndBackground) {
-    // View, image option, background, image; then stretch, black fill, unscaled image.
-    for (std::string c : {"0001 000", "0111 000", "1101 100", "1100 010", "1001 011", "1011 001", "1010 000"}) {
-        DisplaySettings settings;
-        settings.ViewData = c[0] - '0', settings.ImageOption = c[1] - '0', settings.BgColor = c[2] - '0';
-        const PaintPlan p = PlanPaint(settings, c[3] - '0');
-        EXPECT_EQ(&c[5], (std::string{char('0' + p.stretchImage), char('0' + p.fillBlack), char('0' + p.drawImage)}));
-    }
-}
-
 // The window keeps its place; 4000 x 600000 / 1000 overflows 32 bits in the product, not the quotient.
 TEST(WindowFit, ArithmeticIn64BitsHeldTo32) {
     const WindowRect wide{10, 20, 4020, 620}, wideClient{0, 0, 4000, 540};
@@ -109,25 +98,4 @@ TEST_F(ViewTest, WindowCommandsSizeTheClientToTheImage) {
     Run(ID_WINDOW_KEEP_ASPECT);  // image view fitted already: nothing posted, one move, a repaint
     EXPECT_EQ(fake.posted.size(), 0u);
     EXPECT_EQ(fake.repaints - repaints, 2);
-}
-
-// Only the normal rectangle is kept; sizing moves the visible text view (maximising: on the real window).
-TEST_F(ViewTest, MovingAndSizingTheMainWindow) {
-    fake.outer = {1, 2, 3, 4};
-    for (auto state : {std::make_pair(1, 0), {0, 1}, {0, 0}}) {
-        fake.minimized = state.first, fake.maximized = state.second;
-        OnMove(shell);
-        EXPECT_EQ(settings.windowInfo.left, state == std::make_pair(0, 0) ? 1 : 50);
-    }
-    fake.outer = {10, 20, 410, 320};
-    OnSize(shell, kSizeRestored, 300, 200);
-    EXPECT_EQ(fake.reportSize, std::make_pair(300, 200));
-    EXPECT_EQ(settings.windowInfo.right, 410);
-    EXPECT_EQ(Seen(), "Korvane");  // restoring without an image enables nothing
-    fake.outer = {0, 0, 1, 1};
-    OnSize(shell, kSizeMinimized, 0, 0);
-    settings.ViewData = 1;
-    OnSize(shell, kSizeRestored, 500, 400);
-    EXPECT_EQ(fake.reportSize, std::make_pair(300, 200));  // minimised, or hidden: kept
-    EXPECT_EQ(settings.windowInfo.left, 0);
 }

@@ -10,7 +10,8 @@ static int64_t gFileSize = 0;
 // Numbers print as wsprintf prints their low 32 bits, a created image's file header as its save writes it.
 // Each form is built once into its cache; nothing without an image, in the image view or for no form.
 TEST(HeaderReport, EachFormIsItsGoldenTextBuiltOnceIntoItsCache) {
-    const Bytes odd = Poke(MakeBmp(2, 2, 4, 2, 2), {{2, 0xFFFFFFF0u}, {6, 0x8000FFFFu}, {38, 1u << 31}, {50, 0x12345}});
+    const Bytes odd =  // the stored offset past the file's end, shown as stored
+        Poke(MakeBmp(2, 2, 4, 2, 2), {{2, 0xFFFFFFF0u}, {6, 0x8000FFFFu}, {10, 0x7777}, {38, 1u << 31}, {50, 0x12345}});
     const std::tuple<std::string, Bytes, std::string, int64_t> cases[] = {
         {"new", {}, "new.bmp", 66614},
         {"top_down_1bit", MakeBmp(33, -5, 1, 2), "t.bmp", -1},

@@ -1,38 +1,8 @@
 // The bitmap model where it needs Windows: its GDI surface, and saving through the Win32 calls.
 #include <cstdio>
-#include <cstring>
 
-#include "model/color_table.h"
 #include "tests/model/bmpsuite.h"
 #include "tests/win/e2e_driver_win.h"
-
-// The colour at (x, 0) of a white 8 x 1 canvas the image was drawn on.
-static COLORREF DrawnAt(const BitmapImage& image, int x) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(dc, CreateBitmap(8, 1, 1, 32, nullptr));
-    PatBlt(dc, 0, 0, 8, 1, WHITENESS);
-    image.Draw(dc, 0, 0);
-    COLORREF pixel = GetPixel(dc, x, 0);
-    DeleteObject(SelectObject(dc, previous));
-    DeleteDC(dc);
-    return pixel;
-}
-
-// The DIB section takes the new colours in place, its 4 entries of 256 and no more: the same bits,
-// drawn 1, 2, 4 (no entry: black), 0, then the white beyond.
-WIN_TEST(ModelGdiColourTableReachesTheSurfaceInPlace) {
-    BitmapImage image;
-    ColorTable table;
-    CHECK(image.Create(nullptr, 4, 1, 8, 4) && image.GetColorTable(table));
-    uint8_t* bits = const_cast<uint8_t*>(image.GetBits());
-    std::memcpy(bits, "\1\2\4", 3);
-    CHECK(table.SetColor(1, 0x10, 0x20, 0x30) && table.SetColor(2, 0xFF, 0x80, 0) && image.SetColorTable(0, table));
-    CHECK(image.GetBits() == bits);
-    CHECK(DrawnAt(image, 0) == RGB(0x10, 0x20, 0x30));
-    CHECK(DrawnAt(image, 1) == RGB(0xFF, 0x80, 0));
-    CHECK(DrawnAt(image, 2) == 0);
-    CHECK(DrawnAt(image, 4) == 0xFFFFFF);
-}
 
 WIN_TEST(ModelGdiBmpSuiteAsClassified) {
     char folder[MAX_PATH] = {};
