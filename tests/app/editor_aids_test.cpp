@@ -1,8 +1,7 @@
 #include "tests/app/shell_fixture.h"
 
-// What the editor knows of its image and the colours it takes and gives as hex codes. The image:
-// 3 x 2 pixels of 4 bits, 0 1 1 / 1 7 0, over 5 entries, entry i being (10 + i, 20 + i, 30 + i);
-// index 7 lies beyond the table.
+// What the editor knows of its image, and hex codes in and out. The image: 3 x 2 pixels of 4 bits, 0 1 1 / 1 7 0,
+// over 5 entries, entry i being (10 + i, 20 + i, 30 + i); index 7 lies beyond the table.
 class EditorAidsTest : public ShellTest {
   protected:
     void EditFive(std::function<void(FakeEditorWindow&)> work) {

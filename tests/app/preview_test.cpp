@@ -19,9 +19,8 @@ class PreviewTest : public ShellTest {
     }
 };
 
-// One step each: an edit's keystrokes until another control, a trackbar gesture up to its
-// release (a key's move is one), an operation, a revert. Undo shows the entry in the controls and grays itself at the
-// first step; a new change drops what could be redone.
+// One step each: an edit's keystrokes, a trackbar gesture to its release (a key's move is one), an operation, a
+// revert. Undo shows the entry and grays itself at the first step; a new change drops what could be redone.
 TEST_F(PreviewTest, EachActionIsOneStep) {
     Edit(WriteBitmap("blank.bmp", 2, 2, 4, 16), [&](FakeEditorWindow& w) {
         w.Type(0, "1"), w.Type(0, "12");
@@ -43,9 +42,8 @@ TEST_F(PreviewTest, EachActionIsOneStep) {
     });
 }
 
-// Each change shows on the image at once while the document keeps its table, unchanged;
-// switched off, or closed without applying, the image shows its own table again. Apply makes
-// the shown table the document's; Save writes the document's, not the one shown.
+// Each change shows on the image at once, the document's table unchanged until Apply; switched off or
+// closed unapplied, the image shows its own table again; Save writes the document's.
 TEST_F(PreviewTest, TheImageShowsChangesTheDocumentOnlyWhatIsApplied) {
     settings.ViewData = 1;
     const std::string path = WriteBitmap("blank.bmp", 2, 2, 8, 4);
@@ -77,10 +75,9 @@ TEST_F(PreviewTest, TheImageShowsChangesTheDocumentOnlyWhatIsApplied) {
     Edit(path, [&](FakeEditorWindow& w) { w.Type(0, "9"), fake.DestroyMainWindow(); });
 }
 
-// A click on the image picks the pixel's entry, at actual size and fitted (8 x 9 client pixels
-// over the image's 4 x 3), bottom-up and top-down alike; nothing on the background, outside the
-// client area, for an index beyond the table, in the text view, or without an editor. Byte i of
-// the bits holds i, the last 200; the table has 12 entries.
+// A click on the image picks the pixel's entry, at actual size and fitted (8 x 9 client pixels over 4 x 3),
+// both row orders; nothing on the background, outside the client area, for an index beyond the table, in
+// the text view, or without an editor. Byte i of the bits holds i, the last 200, over 12 entries.
 TEST_F(PreviewTest, AClickOnTheImagePicksThePixelsEntry) {
     BitmapImage image;
     ASSERT_TRUE(image.Create(nullptr, 4, 3, 8, 12));

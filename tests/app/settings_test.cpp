@@ -24,10 +24,9 @@ static std::vector<Ints> Fields(const Settings& s) {
             grid,         {s.PreviewColorTable}};
 }
 
-// Values are their fields as signed 32-bit little-endian integers. One of another size leaves its
-// field as it was; the default replaces a rectangle without a positive size that fits 32 bits
-// (the window is made from right - left), a grid outside the options dialog's ranges, or a
-// preview switch other than 0 or 1.
+// Values are their fields as signed 32-bit little-endian integers. One of another size leaves its field;
+// the default replaces a rectangle without a positive 32-bit size (the window is made from right - left),
+// a grid outside the options dialog's ranges, or a preview switch other than 0 or 1.
 TEST(Settings, ValuesTheirLayoutsAndTheirChecks) {
     const std::vector<Ints> defaults = {{0}, {0}, {0}, {0}, {0}, {50, 50, 380, 350}, {10, 1, 2, 12, 12, 16, 16}, {1}};
     const std::vector<Ints> others = {{1}, {2}, {3}, {4}, {7}, {-1280, INT32_MIN, -8, -1}, {0, 10, 100, 1, 50, 5, 0},

@@ -220,9 +220,8 @@ class ShellTest : public ::testing::Test {
         MarkChanged(shell.document);
         UpdateTitle(shell, shell.document.path, 1);
     }
-    // The document as the user sees it: title, then "dirty", then whether the items that need an
-    // image (Close, Save, Save as, the two Window items) and the colour-table item are enabled,
-    // and "editor" while the editor is open.
+    // The document as the user sees it: title, "dirty", whether the items needing an image (Close, Save,
+    // Save as, the Window items) and the colour-table item are enabled, and "editor" while it is open.
     std::string Seen() const {
         int items = 0;
         for (auto item : {std::make_pair(0, 3), {0, 5}, {0, 6}, {3, 0}, {3, 1}}) {

@@ -47,21 +47,6 @@ TEST_F(ViewTest, MenuStatesFollowTheViewAndTheOptions) {
     EXPECT_EQ(DispatchCommand(shell, ID_PALETTE_APPLY), 0);  // the editor's, not the main window's
 }
 
-// The notation already in force keeps the member list's cache (the caches themselves are the
-// report's); a new one empties it, and only a list built anew shows the document's new name.
-TEST_F(ViewTest, OnlyANewNotationRebuildsTheMemberList) {
-    Open(WriteBitmap("pic.bmp", 2, 2, 8, 2));
-    Run(ID_TEXT_MEMBERS);
-    CopyPath(shell.document.path, "renamed");
-    Run(ID_NOTATION_DEC);
-    Run(ID_NOTATION_HEX);
-    const std::vector<std::string>& shown = fake.reportTexts;
-    ASSERT_EQ(shown.size(), 4u);
-    EXPECT_EQ(shown[2], shown[1]);
-    EXPECT_NE(shown[3].find("renamed\r\n"), std::string::npos);
-    EXPECT_NE(shown[3].find(".biWidth         = 0x0002\r\n"), std::string::npos);
-}
-
 // The window keeps its place; 4000 x 600000 / 1000 overflows 32 bits in the product, not the quotient.
 TEST(WindowFit, ArithmeticIn64BitsHeldTo32) {
     const WindowRect wide{10, 20, 4020, 620}, wideClient{0, 0, 4000, 540};

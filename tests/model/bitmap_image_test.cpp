@@ -131,9 +131,8 @@ TEST(BitmapImageCreate, TakesOnlyTheModesAndEntryCountsAndSavesWithAFileHeaderMa
     }
 }
 
-// A new table draws at once as the same file read with it does: in place for indexed images (their bits
-// stay put, with no room for a new surface), on a new surface for 24 bits, where failing to make one keeps
-// the old surface and the old table. 5 x 2 images on a 6 x 2 white canvas.
+// A new table draws at once as the file read with it: in place for indexed images (bits stay put), on a new
+// surface for 24 bits, where failing keeps the old surface and table. 5 x 2 images on a 6 x 2 canvas.
 TEST(BitmapImageColors, ANewTableDrawsAsTheFileReadWithItDoes) {
     auto drawn = [](const BitmapImage& image) {
         RgbCanvas canvas(6, 2, 0xFFFFFF);

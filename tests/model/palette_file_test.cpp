@@ -35,9 +35,8 @@ struct ClaimsATerabyte : MemorySource {
 
 }  // namespace
 
-// Each format writes two colours just so (JASC in CR LF, GIMP in LF, RIFF only the data chunk, Adobe with the count,
-// paint.net with FF alpha), reads back through a file of its extension what it wrote, and refuses, never cuts, a
-// table it cannot hold.
+// Each format writes two colours just so and reads back through a file of its extension what it wrote; a table it
+// cannot hold is refused, never cut.
 TEST(PaletteFile, EachFormatWritesItsLayoutAndReadsItBack) {
     const TempDir dir;
     const std::tuple<PaletteFormat, uint32_t, Bytes> formats[] = {
@@ -70,9 +69,8 @@ TEST(PaletteFile, EachFormatWritesItsLayoutAndReadsItBack) {
     }
 }
 
-// What others write: LF endings and blanks, names, comments and headers, an extra chunk, the Adobe table
-// with or without a count, blank lines, either case and no last line break; content decides, even at an Adobe table's
-// size, and paint.net's comments or first colour mark its text, which a .txt name also takes.
+// What others write (LF endings, blanks, names, comments, an extra chunk, an Adobe count, either case, no last line
+// break); content decides, even at an Adobe table's size; paint.net's text is told by content or a .txt name.
 TEST(PaletteFile, ReadsWhatOthersWrite) {
     // Only the HEX list needs its name, and paint.net's text when blank for longer than the start that is judged.
     const std::tuple<Bytes, uint32_t, const char*> cases[] = {
@@ -95,9 +93,8 @@ TEST(PaletteFile, ReadsWhatOthersWrite) {
     }
 }
 
-// Any fault refuses the whole file, the table kept: bad or missing lines, values over 255, counts of 0 and 65537,
-// RIFF sizes that lie; and a size beyond the format's largest before the file is read. An Adobe table whose first
-// colour spells "BM" is still one (the fuzzer's round trip through every format found it refused).
+// Any fault refuses the whole file, the table kept, and a size beyond the format's largest before it is read;
+// an Adobe table whose first colour spells "BM" is still one (the fuzzer's round trip found it refused).
 TEST(PaletteFile, RefusesAnyFaultWhole) {
     std::string gpl = "GIMP Palette\n", riff(kRiffTwo);
     for (int i = 0; i < 65537; ++i) {

@@ -6,10 +6,8 @@
 
 #include "model/color_table.h"
 
-// Thirty steps, each changing every entry of a 65536-entry table twice: a step keeps each entry
-// once (12 bytes), so 16 MiB hold the newest 21 steps, and undoing them all leaves the table as
-// after the ninth.
-// A budget smaller than one step keeps nothing.
+// Thirty steps, each changing every entry of a 65536-entry table twice: a step keeps each entry once (12
+// bytes), so 16 MiB hold the newest 21, undone back to the ninth. A budget under one step keeps nothing.
 TEST(EditHistory, KeepsTheNewestStepsWithinItsBudget) {
     constexpr uint32_t kEntries = 65536;
     for (size_t budget : {kHistoryBudget, size_t{kEntries}}) {

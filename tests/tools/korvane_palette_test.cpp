@@ -39,9 +39,8 @@ Bytes WithTable(Bytes file, uint32_t n) {
 
 }  // namespace
 
-// A palette of more entries than needed goes into 1-, 4- and 8-bit files (top-down, a gap before the pixels, bytes
-// after them, a name with a space) and nothing else changes; every refusal leaves its file byte-identical and says why,
-// the others still done. -o writes the copies elsewhere, originals as they were (a read-only one too).
+// A larger palette goes into 1-, 4- and 8-bit files (top-down, a gap, a tail, a spaced name), nothing else changed;
+// each refusal leaves its file as it was and says why, the others done; -o writes copies, originals kept.
 TEST(KorvanePalette, ApplyChangesOnlyTheTablesItCanAndSaysWhyNot) {
     Bytes gapAndTail = MakeBmp(9, 3, 4, 16);
     gapAndTail.insert(gapAndTail.begin() + kHeadersSize + 64, 4, 0xEE);

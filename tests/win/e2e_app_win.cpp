@@ -10,12 +10,9 @@ static void Scribble(HWND window, COLORREF colour) {
     ReleaseDC(window, dc);
 }
 
-// Each new-image dialog comes up with what the one before left at Cancel: the sizes typed, the mode
-// chosen and the entries that mode filled in. The open dialog answers a missing name with a box of its
-// own; the report shows the file. The image shows at actual size or fitted, on its background, repainted
-// at once by each command. Sized while hidden, the report is fitted again when it shows, and the window's
-// own painting draws nothing under it. F5 redraws the image view only, Ctrl+A selects the report only. F6
-// sizes the real frame to the image; maximised, the window items are grayed.
+// The new-image dialog keeps what Cancel left (sizes, mode, its entries); a missing name gets the open
+// dialog's own box; each view command repaints at once; the report is fitted when shown and nothing
+// paints under it; F5 and Ctrl+A act in their view only; F6 sizes the real frame; maximised grays.
 WIN_TEST(E2eMainWindowDialogsViewsAndKeys) {
     const int kImageWidth = 300, kImageHeight = 200;
     const COLORREF kImageColour = RGB(0xC0, 0x80, 0x20), kScribble = RGB(0xFF, 0, 0xFF), kWhite = RGB(0xFF, 0xFF, 0xFF);

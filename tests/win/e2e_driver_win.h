@@ -28,15 +28,13 @@ class E2eDriver {
     void Command(int command);  // sent, then the queue drained
     void Drain();               // as the program's loop does, accelerators included
     void Key(int key, bool control = false);
-    // Opens the colour-table editor and runs each step from the editor's own loop, once that
-    // loop is idle with no box or dialog up; a window still open after the last step is closed
-    // unasked. Returns the number of steps that never ran because the editor closed first.
+    // Runs each step from the open editor's own loop when idle with no box up, then closes it unasked;
+    // the number of steps that never ran because the editor closed first.
     size_t WithEditor(std::vector<EditorStep> steps);
     Shell& GetShell() { return program_->shell; }
     // None once the window is gone.
     HWND MainWindow() const { return program_->MainWindow(); }
-    // Used in order of arrival; a dialog that none takes is cancelled. The editor is no dialog
-    // of theirs.
+    // Used in order of arrival; a dialog that none takes is cancelled. The editor is none of theirs.
     static std::vector<DialogAnswer> answers;
     static std::vector<EditorStep> editorSteps;
 
@@ -45,14 +43,12 @@ class E2eDriver {
     HWND window_ = nullptr;
 };
 
-// Takes a dialog that has both control and button: notes the control's text in seen if given,
-// types text over it (into a combo box's edit) and presses button. A message box's text is the
-// control kMessageBoxText.
+// Takes a dialog with both control and button: notes the control's text in seen, types text over it (a combo
+// box's edit) and presses button. A message box's text is the control kMessageBoxText.
 constexpr int kMessageBoxText = 0xFFFF;
 DialogAnswer Reply(int control, int button, const std::string& text = "", std::string* seen = nullptr);
 DialogAnswer ChooseFile(const std::string& path);
-// Posts a key to window as typed, with Control or Alt held or not; the loop that reads it
-// translates it.
+// Posts a key to window as typed, with Control or Alt held or not, for its loop to translate.
 void PostKey(HWND window, int key, bool control = false, bool alt = false);
 std::string WindowText(HWND window);
 // 1 when every point of the window's client area shows the colour.

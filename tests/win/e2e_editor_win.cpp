@@ -8,7 +8,6 @@
 #include <shlobj.h>
 
 #include "app/settings_store.h"
-#include "model/color_table.h"
 #include "model/palette_file.h"
 
 // A drop of one file, as the shell hands it to the window.
@@ -104,13 +103,40 @@ WIN_TEST(E2eColorTableEditor) {
     SendMessageA(main, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(wide)), 0);
     CHECK(driver.answers.empty() && WindowText(main) == "Korvane - [wide.bmp]" && Shows(main, {{15, 15}}, Wide(255)));
 
-    // The main window's menus work while it is open; another file opened closes it unapplied.
-    unrun = driver.WithEditor({[&](HWND e) {
-                                   SetDlgItemTextA(e, IDC_EDIT_RED, "50");
-                                   driver.answers = {ChooseFile(sixteen)};
-                                   PostMessageA(main, WM_COMMAND, ID_FILE_OPEN, 0);
-                               },
-                               [&](HWND) { CHECK(!"still open after another file"); }});
+    // A table from a palette file through the editor's open dialog, and the save dialog's filter
+    // choosing the format of a name typed bare. The main window's menus work while it is open;
+    // another file opened closes it unapplied.
+    std::string jasc = "JASC-PAL\r\n0100\r\n256\r\n";
+    for (int i = 0; i < 256; ++i) {
+        jasc += std::to_string(i) + " " + std::to_string(255 - i) + " 7\r\n";
+    }
+    CHECK(WriteFileBytes(TempPath("first.pal"), std::vector<uint8_t>(jasc.begin(), jasc.end())));
+    unrun = driver.WithEditor(
+        {[&](HWND e) {
+             driver.answers = {ChooseFile(TempPath("first.pal"))};
+             SendMessageA(e, WM_COMMAND, ID_PALETTE_LOAD, 0);
+             CHECK(Shows(e, {Swatch(15, 15)}, RGB(255, 0, 7)));
+             for (int format = 0; format < kPaletteFormatCount; ++format) {
+                 const std::string bare = TempPath("out"),
+                                   saved = TempPath(
+                                       ("out." + std::string(PaletteExtension(PaletteFormat(format)))).c_str());
+                 DeleteFileA(saved.c_str());  // a file there would be asked about
+                 driver.answers = {[=](HWND dialog) {
+                     // Posted: the dialog fills its list of types after it shows.
+                     HWND types = GetDlgItem(dialog, cmb1);
+                     PostMessageA(types, CB_SETCURSEL, static_cast<WPARAM>(format), 0);
+                     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELENDOK), reinterpret_cast<LPARAM>(types));
+                     return ChooseFile(bare)(dialog);
+                 }};
+                 SendMessageA(e, WM_COMMAND, ID_PALETTE_EXPORT, 0);
+                 const std::vector<uint8_t> bytes = ReadFileBytes(saved);
+                 CHECK(format == 2 ? bytes.size() == 772 : !bytes.empty() && bytes[0] == "JR G0;"[format]);
+             }
+             SetDlgItemTextA(e, IDC_EDIT_RED, "50");
+             driver.answers = {ChooseFile(sixteen)};
+             PostMessageA(main, WM_COMMAND, ID_FILE_OPEN, 0);
+         },
+         [&](HWND) { CHECK(!"still open after another file"); }});
     CHECK(unrun == 1 && WindowText(main) == "Korvane - [sixteen.bmp]" && Shows(main, {{0, 0}}, Sixteen(0)));
 
     // Options changed while it is open lay it out anew: a click selects the entry its swatch shows
@@ -140,49 +166,4 @@ WIN_TEST(E2eColorTableEditor) {
     driver.Finish();
     CHECK(StoredIntegers("DrawColorTable", RRF_RT_REG_BINARY) == (std::vector<int32_t>{10, 1, 2, 12, 12, 5, 16}));
     DeleteSettings();
-}
-
-// A table from a palette file through the editor's open dialog into a 256-colour image's editor, and
-// the save dialog's filter choosing the format of a name typed bare.
-WIN_TEST(E2ePaletteFiles) {
-    auto First = [](uint32_t i) -> COLORREF { return RGB(i, 255 - i, 7); };
-    auto Save = [&](const std::string& path, uint32_t n, PaletteFormat format) {
-        std::vector<uint8_t> entries;
-        for (uint32_t i = 0; i < n; ++i) {
-            entries.insert(entries.end(), {GetRValue(First(i)), GetGValue(First(i)), GetBValue(First(i)), 0});
-        }
-        ColorTable table;
-        return table.Assign(entries.data(), n) && SavePalette(path.c_str(), table, format);
-    };
-    std::string wide = TempPath("wide.bmp"), jasc = TempPath("first.pal");
-    CHECK(WriteImage(
-        wide, 16, 16, [](int x, int y) { return y * 16 + x; }, 256, [](uint32_t) { return 0; }));
-    CHECK(Save(jasc, 256, PaletteFormat::kJasc));
-    E2eDriver driver;
-    HWND main = driver.Start();
-    driver.answers = {ChooseFile(wide)};
-    driver.Command(ID_FILE_OPEN);
-    size_t unrun = driver.WithEditor({[&](HWND e) {
-        driver.answers = {ChooseFile(jasc)};
-        SendMessageA(e, WM_COMMAND, ID_PALETTE_LOAD, 0);
-        CHECK(Shows(e, {{13 + 17 * 15, 13 + 17 * 15}}, First(255)));
-        for (int format = 0; format < kPaletteFormatCount; ++format) {
-            const std::string bare = TempPath("out");
-            const std::string saved = TempPath(("out." + std::string(PaletteExtension(PaletteFormat(format)))).c_str());
-            DeleteFileA(saved.c_str());  // a file there would be asked about
-            driver.answers = {[=](HWND dialog) {
-                // Posted: the dialog fills its list of types after it shows.
-                HWND types = GetDlgItem(dialog, cmb1);
-                PostMessageA(types, CB_SETCURSEL, static_cast<WPARAM>(format), 0);
-                PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELENDOK), reinterpret_cast<LPARAM>(types));
-                return ChooseFile(bare)(dialog);
-            }};
-            SendMessageA(e, WM_COMMAND, ID_PALETTE_EXPORT, 0);
-            std::vector<uint8_t> bytes = ReadFileBytes(saved);
-            CHECK(driver.answers.empty());
-            CHECK(format == 2 ? bytes.size() == 772 : !bytes.empty() && bytes[0] == "JR G0;"[format]);
-        }
-    }});
-    CHECK(unrun == 0);
-    CHECK(WindowText(main) == "Korvane - [wide.bmp]");
 }

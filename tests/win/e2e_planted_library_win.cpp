@@ -1,6 +1,5 @@
-// The libraries loaded when first needed come from the system folder only: copies planted beside
-// the real program, with Wine told to prefer such copies for it, never run when the colour-table editor
-// and a file dialog first open.
+// Libraries loaded when first needed come from the system folder only: copies planted beside the real program,
+// with Wine told to prefer them, never run when the colour-table editor and a file dialog first open.
 #include <process.h>
 
 #include "tests/win/e2e_driver_win.h"

@@ -17,10 +17,8 @@ static BOOL CALLBACK AppendData(HMODULE, LPCSTR type, LPSTR name, LONG_PTR text)
     return TRUE;
 }
 
-// The code enables, grays and marks the main menu's items by position (select all and the Window items
-// are seen grayed end to end). Each key's command is an item of its window's menu, so that graying the
-// item blocks the key; which key gives which command is seen end to end. Both icons hold exactly a 32x32 and
-// a 16x16 image of 16 colours, so neither size is scaled from the other.
+// The main menu's items sit where the code finds them by position; each key's command is an item of its
+// window's menu, so graying the item blocks the key; both icons hold a 32x32 and a 16x16 16-colour image.
 WIN_TEST(ResourcesTheCodeNamesById) {
     const std::tuple<int, int, std::vector<std::pair<int, UINT>>> kMenus[] = {
         {kMenuFile, -1, {{kFileClose, ID_FILE_CLOSE}, {kFileSave, ID_FILE_SAVE}, {kFileSaveAs, ID_FILE_SAVE_AS}}},
