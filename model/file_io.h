@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 #include "model/byte_source.h"
 
@@ -40,3 +42,25 @@ struct WriteChunk {
 // so a failure leaves any existing file as it was. With overwrite 0 an existing file is
 // refused untouched. 1 on success, 0 on failure.
 int WriteFileReplacing(const char* path, int overwrite, const WriteChunk* chunks, int chunkCount);
+
+// Many files, each replaced as WriteFileReplacing replaces one, with one flush of the disks for
+// all of them where the system offers it (one a file elsewhere): Stage writes a file's temporary
+// whole beside its target; Commit makes every staged temporary durable, then lets each replace
+// its target. Temporaries never committed are removed.
+class ReplacingBatch {
+  public:
+    ReplacingBatch();
+    ~ReplacingBatch();
+    ReplacingBatch(const ReplacingBatch&) = delete;
+    ReplacingBatch& operator=(const ReplacingBatch&) = delete;
+
+    // 1 when the temporary holds the chunks whole; 0, with nothing left behind, for a target
+    // that may not be replaced or a write that failed.
+    int Stage(const char* path, const WriteChunk* chunks, int chunkCount);
+    // For each file staged since the last commit, in order: 1 when it replaced its target.
+    std::vector<int> Commit();
+
+  private:
+    struct Staged;
+    std::vector<std::unique_ptr<Staged>> staged_;
+};

@@ -112,8 +112,18 @@ int64_t QueryFileSize(const char* path) {
     return static_cast<int64_t>(st.st_size);
 }
 
-int WriteFileReplacing(const char* path, int overwrite, const WriteChunk* chunks, int chunkCount) {
-    std::string target(path);
+namespace {
+
+// Writes the chunks whole to a new temporary beside the file path names, flushed to the disk when
+// asked; 1 with the target (a link followed) and the temporary, 0 with nothing left behind.
+int WriteTemporary(const char* path,
+                   int overwrite,
+                   const WriteChunk* chunks,
+                   int chunkCount,
+                   int flush,
+                   std::string* target,
+                   std::string* temp) {
+    *target = path;
     struct stat existing;
     bool exists = ::stat(path, &existing) == 0;
     if (exists) {
@@ -126,10 +136,9 @@ int WriteFileReplacing(const char* path, int overwrite, const WriteChunk* chunks
         if (::realpath(path, resolved) == nullptr) {
             return 0;
         }
-        target = resolved;
+        *target = resolved;
     }
-    std::string temp;
-    int fd = CreateTemporaryBeside(target, &temp);
+    int fd = CreateTemporaryBeside(*target, temp);
     if (fd < 0) {
         return 0;
     }
@@ -139,17 +148,69 @@ int WriteFileReplacing(const char* path, int overwrite, const WriteChunk* chunks
     }
     // The new file keeps the permissions of the one it replaces.
     ok = ok && (!exists || ::fchmod(fd, existing.st_mode & 07777) == 0);
-    ok = ok && ::fsync(fd) == 0;
+    ok = ok && (!flush || ::fsync(fd) == 0);
     ok = (::close(fd) == 0) && ok;
-    if (ok && !overwrite) {
+    if (!ok) {
+        ::unlink(temp->c_str());
+    }
+    return ok;
+}
+
+// The written temporary takes the target's place, or is removed.
+int PutInPlace(const std::string& temp, const std::string& target, int overwrite) {
+    if (!overwrite) {
         // link refuses an existing name, so a file that appeared meanwhile is not replaced.
-        ok = ::link(temp.c_str(), target.c_str()) == 0;
+        int ok = ::link(temp.c_str(), target.c_str()) == 0;
         ::unlink(temp.c_str());
         return ok;
     }
-    ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
+    int ok = ::rename(temp.c_str(), target.c_str()) == 0;
     if (!ok) {
         ::unlink(temp.c_str());
     }
     return ok;
+}
+
+}  // namespace
+
+int WriteFileReplacing(const char* path, int overwrite, const WriteChunk* chunks, int chunkCount) {
+    std::string target;
+    std::string temp;
+    return WriteTemporary(path, overwrite, chunks, chunkCount, 1, &target, &temp) &&
+           PutInPlace(temp, target, overwrite);
+}
+
+struct ReplacingBatch::Staged {
+    std::string temp;
+    std::string target;
+};
+
+ReplacingBatch::ReplacingBatch() = default;
+
+ReplacingBatch::~ReplacingBatch() {
+    for (const auto& staged : staged_) {
+        ::unlink(staged->temp.c_str());
+    }
+}
+
+int ReplacingBatch::Stage(const char* path, const WriteChunk* chunks, int chunkCount) {
+    auto staged = std::make_unique<Staged>();
+    if (!WriteTemporary(path, 1, chunks, chunkCount, 0, &staged->target, &staged->temp)) {
+        return 0;
+    }
+    staged_.push_back(std::move(staged));
+    return 1;
+}
+
+// One sync, waited for, makes every temporary durable however many disks they are on.
+std::vector<int> ReplacingBatch::Commit() {
+    std::vector<int> replaced;
+    if (!staged_.empty()) {
+        ::sync();
+    }
+    for (const auto& staged : staged_) {
+        replaced.push_back(PutInPlace(staged->temp, staged->target, 1));
+    }
+    staged_.clear();
+    return replaced;
 }

@@ -164,13 +164,21 @@ int64_t QueryFileSize(const char* path) {
     return result;
 }
 
-int WriteFileReplacing(const char* path, int overwrite, const WriteChunk* chunks, int chunkCount) {
-    std::wstring target = WritingPath(path);
-    if (target.empty() || (!overwrite && GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES)) {
+namespace {
+
+// Writes the chunks whole, flushed, to a new temporary beside the file path names; 1 with the
+// target in its writing form and the temporary, 0 with nothing left behind.
+int WriteTemporary(const char* path,
+                   int overwrite,
+                   const WriteChunk* chunks,
+                   int chunkCount,
+                   std::wstring* target,
+                   std::wstring* temp) {
+    *target = WritingPath(path);
+    if (target->empty() || (!overwrite && GetFileAttributesW(target->c_str()) != INVALID_FILE_ATTRIBUTES)) {
         return 0;
     }
-    std::wstring temp;
-    HANDLE file = CreateTemporaryBeside(target, &temp);
+    HANDLE file = CreateTemporaryBeside(*target, temp);
     if (file == INVALID_HANDLE_VALUE) {
         return 0;
     }
@@ -180,13 +188,60 @@ int WriteFileReplacing(const char* path, int overwrite, const WriteChunk* chunks
     }
     ok = ok && FlushFileBuffers(file);
     ok = CloseHandle(file) && ok;
-    if (ok) {
-        ok = overwrite ? ReplaceTarget(temp, target)
-                       // Without REPLACE_EXISTING, a file that appeared meanwhile is not replaced.
-                       : MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+    if (!ok) {
+        DeleteFileW(temp->c_str());
     }
+    return ok;
+}
+
+// The written temporary takes the target's place, or is removed. Without overwriting, a file
+// that appeared meanwhile is not replaced.
+int PutInPlace(const std::wstring& temp, const std::wstring& target, int overwrite) {
+    int ok =
+        overwrite ? ReplaceTarget(temp, target) : MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
     if (!ok) {
         DeleteFileW(temp.c_str());
     }
     return ok;
+}
+
+}  // namespace
+
+int WriteFileReplacing(const char* path, int overwrite, const WriteChunk* chunks, int chunkCount) {
+    std::wstring target;
+    std::wstring temp;
+    return WriteTemporary(path, overwrite, chunks, chunkCount, &target, &temp) && PutInPlace(temp, target, overwrite);
+}
+
+// Windows has no flush of a whole disk that a program may call, so each temporary is flushed as
+// it is written and the commit only replaces.
+struct ReplacingBatch::Staged {
+    std::wstring temp;
+    std::wstring target;
+};
+
+ReplacingBatch::ReplacingBatch() = default;
+
+ReplacingBatch::~ReplacingBatch() {
+    for (const auto& staged : staged_) {
+        DeleteFileW(staged->temp.c_str());
+    }
+}
+
+int ReplacingBatch::Stage(const char* path, const WriteChunk* chunks, int chunkCount) {
+    auto staged = std::make_unique<Staged>();
+    if (!WriteTemporary(path, 1, chunks, chunkCount, &staged->target, &staged->temp)) {
+        return 0;
+    }
+    staged_.push_back(std::move(staged));
+    return 1;
+}
+
+std::vector<int> ReplacingBatch::Commit() {
+    std::vector<int> replaced;
+    for (const auto& staged : staged_) {
+        replaced.push_back(PutInPlace(staged->temp, staged->target, 1));
+    }
+    staged_.clear();
+    return replaced;
 }

@@ -40,7 +40,15 @@ int ReadWholeFile(const char* path, std::unique_ptr<uint8_t[]>* bytes, uint32_t*
 
 }  // namespace
 
-int PutTableIntoBitmapFile(const char* path, const char* target, const ColorTable& table, std::string* reason) {
+std::string CannotWrite(const std::string& target) {
+    return "cannot be written to " + target + " (a read-only file, a full disk or no folder)";
+}
+
+int PutTableIntoBitmapFile(const char* path,
+                           const char* target,
+                           const ColorTable& table,
+                           ReplacingBatch& batch,
+                           std::string* reason) {
     std::unique_ptr<uint8_t[]> bytes;
     uint32_t size = 0;
     // The file is closed before it is replaced: Windows replaces no file that is open.
@@ -64,7 +72,5 @@ int PutTableIntoBitmapFile(const char* path, const char* target, const ColorTabl
     // The table always follows the two headers directly.
     WriteRGBQuads(table, count, bytes.get() + kHeadersSize);
     const WriteChunk chunk = {bytes.get(), size};
-    return WriteFileReplacing(target, 1, &chunk, 1) ||
-           Fail(reason,
-                "cannot be written to " + std::string(target) + " (a read-only file, a full disk or no folder)");
+    return batch.Stage(target, &chunk, 1) || Fail(reason, CannotWrite(target));
 }

@@ -3,6 +3,8 @@
 #include <cinttypes>
 #include <cstdio>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "model/bitmap_image.h"
 #include "model/bmp_format.h"
@@ -67,12 +69,24 @@ int ApplyPalette(const PaletteToolArguments& arguments) {
         return kExitNotDone;
     }
     int status = 0;
+    // Every file is staged first, so that one flush of the disk serves them all.
+    ReplacingBatch batch;
+    std::vector<std::pair<const char*, std::string>> staged;
     for (size_t i = 1; i < arguments.files.size(); ++i) {
         const char* path = arguments.files[i];
         const std::string target = arguments.output != nullptr ? PathInFolder(arguments.output, path) : path;
         std::string reason;
-        if (!PutTableIntoBitmapFile(path, target.c_str(), palette, &reason)) {
+        if (PutTableIntoBitmapFile(path, target.c_str(), palette, batch, &reason)) {
+            staged.emplace_back(path, target);
+        } else {
             arguments.messages.Say(path, reason);
+            status = kExitNotDone;
+        }
+    }
+    const std::vector<int> replaced = batch.Commit();
+    for (size_t i = 0; i < replaced.size(); ++i) {
+        if (!replaced[i]) {
+            arguments.messages.Say(staged[i].first, CannotWrite(staged[i].second));
             status = kExitNotDone;
         }
     }

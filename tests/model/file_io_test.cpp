@@ -33,6 +33,16 @@ TEST(FileIo, WritingReplacesWholeOrNotAtAllAndOpeningTakesOnlyFiles) {
     EXPECT_TRUE(ReadAllBytes(file) == Bytes({'3'}) && lstat(link.c_str(), &st) == 0 && S_ISLNK(st.st_mode));
     EXPECT_TRUE(stat(file.c_str(), &st) == 0 && (st.st_mode & 07777) == 0640);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path), {}), 2);  // no temporary left behind
+    // A batch replaces what it staged at its commit, nothing before; uncommitted, it leaves nothing.
+    const WriteChunk four = {"four", 4};
+    for (int commit : {0, 1}) {
+        ReplacingBatch batch;
+        EXPECT_TRUE(batch.Stage(file.c_str(), &four, 1) && !batch.Stage(dir.File("no/such").c_str(), &four, 1));
+        EXPECT_EQ(ReadAllBytes(file), Bytes({'3'}));
+        EXPECT_EQ(commit ? batch.Commit() : std::vector<int>(1, 1), std::vector<int>(1, 1));
+    }
+    EXPECT_EQ(ReadAllBytes(file), Bytes({'f', 'o', 'u', 'r'}));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path), {}), 2);
     // Opening waits for nothing and takes only files; without one a size is -1.
     InputFile input;
     ASSERT_EQ(mkfifo(dir.File("pipe.bmp").c_str(), 0600), 0);
