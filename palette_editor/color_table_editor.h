@@ -1,18 +1,21 @@
 // The colour-table editor's state and rules: a working copy of the image's colour table, the
-// selected cell, the mark of unapplied changes, the undo history and the preview of the working
-// table on the image. It lives as long as the shell; its window comes and goes, reporting its
-// messages here.
+// selected cell, the mark of unapplied changes, the undo history, the preview of the working
+// table on the image, and what it knows of the image's pixels (how many use each entry, the
+// highlight) and of a range's second end. It lives as long as the shell; its window comes and
+// goes, reporting its messages here. Its rules are spread over color_table_editor.cpp (controls,
+// commands, history, files), color_table_editor_image.cpp (counts, tips, marks, what the image
+// shows) and color_table_editor_colors.cpp (hex codes through the clipboard, the ramp).
 #pragma once
 
 #include <cstdint>
-
-class BitmapImage;
 
 #include "model/color_table.h"
 #include "model/pixel_usage.h"
 #include "palette_editor/edit_history.h"
 #include "palette_editor/editor_host.h"
 #include "palette_editor/editor_window.h"
+
+class BitmapImage;
 
 class ColorTableEditor {
   public:
