@@ -143,6 +143,11 @@ GridRect CellCursorRect(const ColorGridSettings& grid, int32_t column, int32_t r
     return CursorRectAt(grid, column, row);
 }
 
+GridCell CellOfEntry(const ColorGridSettings& grid, uint32_t i) {
+    const uint32_t columns = static_cast<uint32_t>(grid.columns);
+    return GridCell{static_cast<int32_t>(i % columns), static_cast<int32_t>(i / columns)};
+}
+
 GridRect CellSwatchRect(const ColorGridSettings& grid, int32_t column, int32_t row) {
     return SwatchRectAt(grid, column, row);
 }

@@ -27,6 +27,13 @@ struct EditorLayout {
 };
 EditorLayout ComputeEditorLayout(const ColorGridSettings& grid, uint32_t entryCount);
 
+// The column and row of entry i. The grid has at least one column, as the settings' checks see to.
+struct GridCell {
+    int32_t column;
+    int32_t row;
+};
+GridCell CellOfEntry(const ColorGridSettings& grid, uint32_t i);
+
 // The outer edge of a cell's cursor band, and its swatch. Defined for any column and row.
 GridRect CellCursorRect(const ColorGridSettings& grid, int32_t column, int32_t row);
 GridRect CellSwatchRect(const ColorGridSettings& grid, int32_t column, int32_t row);

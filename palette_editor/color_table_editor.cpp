@@ -104,10 +104,9 @@ void ColorTableEditor::OnButtonDown(int32_t x, int32_t y, int shift) {
 }
 
 void ColorTableEditor::SelectEntry(uint32_t index) {
-    // The grid's columns are at least 1, and an index below the count fits a row of 32 bits.
-    uint32_t columns = static_cast<uint32_t>(host_.Grid().columns);
     if (window_ != nullptr && index < working_.GetCount()) {
-        Select(static_cast<int32_t>(index % columns), static_cast<int32_t>(index / columns));
+        const GridCell cell = CellOfEntry(host_.Grid(), index);
+        Select(cell.column, cell.row);
     }
 }
 

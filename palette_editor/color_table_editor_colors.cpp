@@ -9,24 +9,13 @@
 #include "resources/menu_positions.h"
 #include "resources/texts.h"
 
-namespace {
-
-int32_t ColumnOf(uint32_t index, const ColorGridSettings& grid) {
-    return static_cast<int32_t>(index % static_cast<uint32_t>(grid.columns));
-}
-
-int32_t RowOf(uint32_t index, const ColorGridSettings& grid) {
-    return static_cast<int32_t>(index / static_cast<uint32_t>(grid.columns));
-}
-
-}  // namespace
-
 void ColorTableEditor::SetRangeEnd(int has, uint32_t index) {
     const ColorGridSettings& grid = host_.Grid();
     uint32_t selected = 0;
     window_->DrawNow([&](DrawingTarget& target) {
         if (hasRangeEnd_) {
-            DrawCursor(target, grid, ColumnOf(rangeEnd_, grid), RowOf(rangeEnd_, grid), kCursorEraseColor);
+            const GridCell end = CellOfEntry(grid, rangeEnd_);
+            DrawCursor(target, grid, end.column, end.row, kCursorEraseColor);
             if (SelectedEntry(&selected)) {
                 DrawCursor(target, grid, column_, row_, kCursorColor);
             }

@@ -48,18 +48,17 @@ void ColorTableEditor::OnMouseLeft() {
 void ColorTableEditor::DrawMarks(DrawingTarget& target) {
     const ColorGridSettings& grid = host_.Grid();
     if (markUnused_ && imagePixels_ != 0) {
-        const uint32_t columns = static_cast<uint32_t>(grid.columns);
         for (uint32_t i = 0; i < working_.GetCount(); ++i) {
             if (PixelsUsing(i) == 0) {
-                DrawUnusedMark(target, grid, static_cast<int32_t>(i % columns), static_cast<int32_t>(i / columns));
+                const GridCell cell = CellOfEntry(grid, i);
+                DrawUnusedMark(target, grid, cell.column, cell.row);
             }
         }
     }
     uint32_t selected = 0;
     if (hasRangeEnd_ && !(SelectedEntry(&selected) && selected == rangeEnd_)) {
-        const uint32_t columns = static_cast<uint32_t>(grid.columns);
-        DrawCursor(target, grid, static_cast<int32_t>(rangeEnd_ % columns), static_cast<int32_t>(rangeEnd_ / columns),
-                   kRangeEndColor);
+        const GridCell end = CellOfEntry(grid, rangeEnd_);
+        DrawCursor(target, grid, end.column, end.row, kRangeEndColor);
         // A band the two share stays the cursor's.
         DrawCursor(target, grid, column_, row_, kCursorColor);
     }
