@@ -23,6 +23,8 @@ class InputFile : public ByteSource {
     int Skip(uint64_t count) override;
 
   private:
+    // A batch copies the rest of a file to a temporary in the kernel where it can.
+    friend class ReplacingBatch;
     intptr_t handle_ = -1;
     uint64_t size_ = 0;
 };
@@ -54,9 +56,14 @@ class ReplacingBatch {
     ReplacingBatch(const ReplacingBatch&) = delete;
     ReplacingBatch& operator=(const ReplacingBatch&) = delete;
 
-    // 1 when the temporary holds the chunks whole; 0, with nothing left behind, for a target
-    // that may not be replaced or a write that failed.
-    int Stage(const char* path, const WriteChunk* chunks, int chunkCount);
+    // 1 when the temporary holds the chunks whole, then the next restSize bytes of rest (from
+    // where its reading stands) when it is given; 0, with nothing left behind, for a target that
+    // may not be replaced, a write that failed or a rest that ended early.
+    int Stage(const char* path,
+              const WriteChunk* chunks,
+              int chunkCount,
+              InputFile* rest = nullptr,
+              uint64_t restSize = 0);
     // For each file staged since the last commit, in order: 1 when it replaced its target.
     std::vector<int> Commit();
 

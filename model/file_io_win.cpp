@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <memory>
+#include <new>
 #include <string>
 
 #include "model/file_io.h"
@@ -166,12 +168,29 @@ int64_t QueryFileSize(const char* path) {
 
 namespace {
 
-// Writes the chunks whole, flushed, to a new temporary beside the file path names; 1 with the
-// target in its writing form and the temporary, 0 with nothing left behind.
+// Appends the next left bytes of from, where its reading stands, to file.
+int AppendThroughBuffer(HANDLE file, InputFile& from, uint64_t left) {
+    constexpr uint32_t kBufferSize = 1 << 20;
+    std::unique_ptr<char[]> buffer(left > 0 ? new (std::nothrow) char[kBufferSize] : nullptr);
+    while (left > 0) {
+        const uint32_t want = left < kBufferSize ? static_cast<uint32_t>(left) : kBufferSize;
+        if (buffer == nullptr || from.Read(buffer.get(), want) != want || !WriteAll(file, buffer.get(), want)) {
+            return 0;
+        }
+        left -= want;
+    }
+    return 1;
+}
+
+// Writes the chunks, then the next restSize bytes of rest when it is given, whole and flushed to
+// a new temporary beside the file path names; 1 with the target in its writing form and the
+// temporary, 0 with nothing left behind.
 int WriteTemporary(const char* path,
                    int overwrite,
                    const WriteChunk* chunks,
                    int chunkCount,
+                   InputFile* rest,
+                   uint64_t restSize,
                    std::wstring* target,
                    std::wstring* temp) {
     *target = WritingPath(path);
@@ -186,6 +205,7 @@ int WriteTemporary(const char* path,
     for (int i = 0; ok && i < chunkCount; ++i) {
         ok = WriteAll(file, chunks[i].data, chunks[i].size);
     }
+    ok = ok && (rest == nullptr || AppendThroughBuffer(file, *rest, restSize));
     ok = ok && FlushFileBuffers(file);
     ok = CloseHandle(file) && ok;
     if (!ok) {
@@ -210,7 +230,8 @@ int PutInPlace(const std::wstring& temp, const std::wstring& target, int overwri
 int WriteFileReplacing(const char* path, int overwrite, const WriteChunk* chunks, int chunkCount) {
     std::wstring target;
     std::wstring temp;
-    return WriteTemporary(path, overwrite, chunks, chunkCount, &target, &temp) && PutInPlace(temp, target, overwrite);
+    return WriteTemporary(path, overwrite, chunks, chunkCount, nullptr, 0, &target, &temp) &&
+           PutInPlace(temp, target, overwrite);
 }
 
 // Windows has no flush of a whole disk that a program may call, so each temporary is flushed as
@@ -228,9 +249,13 @@ ReplacingBatch::~ReplacingBatch() {
     }
 }
 
-int ReplacingBatch::Stage(const char* path, const WriteChunk* chunks, int chunkCount) {
+int ReplacingBatch::Stage(const char* path,
+                          const WriteChunk* chunks,
+                          int chunkCount,
+                          InputFile* rest,
+                          uint64_t restSize) {
     auto staged = std::make_unique<Staged>();
-    if (!WriteTemporary(path, 1, chunks, chunkCount, &staged->target, &staged->temp)) {
+    if (!WriteTemporary(path, 1, chunks, chunkCount, rest, restSize, &staged->target, &staged->temp)) {
         return 0;
     }
     staged_.push_back(std::move(staged));

@@ -1,5 +1,7 @@
 #include "model/table_into_file.h"
 
+#include <algorithm>
+#include <cstring>
 #include <memory>
 #include <new>
 
@@ -19,24 +21,27 @@ int Refused(std::string* reason, ReadRefusal::Kind kind, uint64_t first = 0, uin
     return Fail(reason, "cannot be read as an uncompressed bitmap file: " + DescribeRefusal({kind, first, second}));
 }
 
-// The whole file in one block, which one write then takes. The headers the reader accepts never
-// describe more than 32 bits of bytes, and anything after them larger than that is refused too.
-int ReadWholeFile(const char* path, std::unique_ptr<uint8_t[]>* bytes, uint32_t* size, std::string* reason) {
-    InputFile file;
-    if (!file.Open(path)) {
-        return Refused(reason, ReadRefusal::kCannotOpen);
+// Passes reads through, keeping the two headers at the file's start, which go back as they were.
+class HeaderKeeper : public ByteSource {
+  public:
+    explicit HeaderKeeper(ByteSource& file) : file_(file) {}
+    uint32_t Read(void* destination, uint32_t count) override {
+        const uint32_t got = file_.Read(destination, count);
+        const uint32_t kept = std::min(got, kHeadersSize - kept_);
+        std::memcpy(headers_ + kept_, destination, kept);
+        kept_ += kept;
+        return got;
     }
-    if (file.Size() > UINT32_MAX) {
-        return Fail(reason, "a file of " + std::to_string(file.Size()) + " bytes is more than a bitmap can be");
-    }
-    *size = static_cast<uint32_t>(file.Size());
-    bytes->reset(new (std::nothrow) uint8_t[*size]);
-    if (*bytes == nullptr) {
-        return Fail(reason, "no memory for the file's " + std::to_string(*size) + " bytes");
-    }
-    const uint32_t got = file.Read(bytes->get(), *size);
-    return got == *size || Refused(reason, ReadRefusal::kShortRead, *size, got);
-}
+    uint64_t Size() const override { return file_.Size(); }
+    // The headers and the table are read end to end; a skip would lose bytes that go back.
+    int Skip(uint64_t) override { return 0; }
+    const uint8_t* Headers() const { return headers_; }
+
+  private:
+    ByteSource& file_;
+    uint8_t headers_[kHeadersSize] = {};
+    uint32_t kept_ = 0;
+};
 
 }  // namespace
 
@@ -49,13 +54,12 @@ int PutTableIntoBitmapFile(const char* path,
                            const ColorTable& table,
                            ReplacingBatch& batch,
                            std::string* reason) {
-    std::unique_ptr<uint8_t[]> bytes;
-    uint32_t size = 0;
-    // The file is closed before it is replaced: Windows replaces no file that is open.
-    if (!ReadWholeFile(path, &bytes, &size, reason)) {
-        return 0;
+    // Closed before the batch's commit replaces it: Windows replaces no file that is open.
+    InputFile file;
+    if (!file.Open(path)) {
+        return Refused(reason, ReadRefusal::kCannotOpen);
     }
-    MemorySource source(bytes.get(), size);
+    HeaderKeeper source(file);
     ColorTable stored;
     ReadRefusal refusal;
     if (!BitmapImage::ReadColorTableOnly(source, stored, &refusal)) {
@@ -69,8 +73,14 @@ int PutTableIntoBitmapFile(const char* path,
         return Fail(reason, "its colour table has " + std::to_string(count) + " entries; the palette only " +
                                 std::to_string(table.GetCount()));
     }
-    // The table always follows the two headers directly.
-    WriteRGBQuads(table, count, bytes.get() + kHeadersSize);
-    const WriteChunk chunk = {bytes.get(), size};
-    return batch.Stage(target, &chunk, 1) || Fail(reason, CannotWrite(target));
+    // The table follows the two headers directly; the reading stands at its end, and everything
+    // from there on is copied as it is.
+    std::unique_ptr<uint8_t[]> quads(new (std::nothrow) uint8_t[4 * uint64_t{count}]);
+    if (quads == nullptr) {
+        return Fail(reason, "no memory for a table of " + std::to_string(count) + " entries");
+    }
+    WriteRGBQuads(table, count, quads.get());
+    const WriteChunk chunks[] = {{source.Headers(), kHeadersSize}, {quads.get(), 4 * count}};
+    const uint64_t rest = file.Size() - kHeadersSize - 4 * uint64_t{count};
+    return batch.Stage(target, chunks, 2, &file, rest) || Fail(reason, CannotWrite(target));
 }

@@ -7,13 +7,13 @@
 class ColorTable;
 class ReplacingBatch;
 
-// Reads the bitmap file at path whole, checks it as the reader does, puts the first N entries of
-// table into its colour table (N the file's own count) and stages the result in the batch for
-// target (path itself, or another), which the batch's commit replaces. Every other byte stays as
-// it was: the headers as stored, any gap before the pixel bits, the bits and whatever follows
-// them. 0, with nothing staged and one English line in reason, for a file that cannot be read or
-// is no readable bitmap, one without a colour table or with more entries than table, or a failed
-// write (a read-only file, a full disk).
+// Reads the headers and table of the bitmap file at path, checks them as the reader does, puts
+// the first N entries of table into its colour table (N the file's own count) and stages the
+// result in the batch for target (path itself, or another), which the batch's commit replaces.
+// Every other byte is copied as it was: the headers as stored, any gap before the pixel bits, the
+// bits and whatever follows them. 0, with nothing staged and one English line in reason, for a
+// file that cannot be read or is no readable bitmap, one without a colour table or with more
+// entries than table, or a failed write (a read-only file, a full disk, a file cut meanwhile).
 int PutTableIntoBitmapFile(const char* path,
                            const char* target,
                            const ColorTable& table,

@@ -42,6 +42,12 @@ TEST(FileIo, WritingReplacesWholeOrNotAtAllAndOpeningTakesOnlyFiles) {
         EXPECT_EQ(commit ? batch.Commit() : std::vector<int>(1, 1), std::vector<int>(1, 1));
     }
     EXPECT_EQ(ReadAllBytes(file), Bytes({'f', 'o', 'u', 'r'}));
+    // The rest of another file follows the chunks from where its reading stands, all of it or nothing.
+    InputFile source;
+    ReplacingBatch batch;
+    EXPECT_TRUE(source.Open(file.c_str()) && source.Skip(1) && batch.Stage(link.c_str(), &four, 1, &source, 2));
+    EXPECT_TRUE(!batch.Stage(link.c_str(), &four, 1, &source, 2) && batch.Commit() == std::vector<int>(1, 1));
+    EXPECT_EQ(ReadAllBytes(file), Bytes({'f', 'o', 'u', 'r', 'o', 'u'}));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path), {}), 2);
     // Opening waits for nothing and takes only files; without one a size is -1.
     InputFile input;
