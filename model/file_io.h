@@ -64,6 +64,9 @@ class ReplacingBatch {
               int chunkCount,
               InputFile* rest = nullptr,
               uint64_t restSize = 0);
+    // 1 when a file staged since the last commit goes to path (the same file by another name
+    // included), which a second staging would replace.
+    int Holds(const char* path) const;
     // For each file staged since the last commit, in order: 1 when it replaced its target.
     std::vector<int> Commit();
 

@@ -257,6 +257,18 @@ int ReplacingBatch::Stage(const char* path,
     return 1;
 }
 
+int ReplacingBatch::Holds(const char* path) const {
+    // Resolved as a staging resolves it: an existing file through any link, a new one as named.
+    char resolved[PATH_MAX];
+    const std::string target = ::realpath(path, resolved) != nullptr ? resolved : path;
+    for (const auto& staged : staged_) {
+        if (staged->target == target) {
+            return 1;
+        }
+    }
+    return 0;
+}
+
 // One sync, waited for, makes every temporary durable however many disks they are on.
 std::vector<int> ReplacingBatch::Commit() {
     std::vector<int> replaced;

@@ -262,6 +262,17 @@ int ReplacingBatch::Stage(const char* path,
     return 1;
 }
 
+int ReplacingBatch::Holds(const char* path) const {
+    // Absolute, as a staging makes it; names on Windows differ by more than the case of letters.
+    const std::wstring target = WritingPath(path);
+    for (const auto& staged : staged_) {
+        if (CompareStringOrdinal(staged->target.c_str(), -1, target.c_str(), -1, TRUE) == CSTR_EQUAL) {
+            return 1;
+        }
+    }
+    return 0;
+}
+
 std::vector<int> ReplacingBatch::Commit() {
     std::vector<int> replaced;
     for (const auto& staged : staged_) {

@@ -76,7 +76,11 @@ int ApplyPalette(const PaletteToolArguments& arguments) {
         const char* path = arguments.files[i];
         const std::string target = arguments.output != nullptr ? PathInFolder(arguments.output, path) : path;
         std::string reason;
-        if (PutTableIntoBitmapFile(path, target.c_str(), palette, batch, &reason)) {
+        if (batch.Holds(target.c_str())) {
+            // Two files of one name into one folder: the first keeps its place.
+            arguments.messages.Say(path, "goes to " + target + ", which a file before it already goes to");
+            status = kExitNotDone;
+        } else if (PutTableIntoBitmapFile(path, target.c_str(), palette, batch, &reason)) {
             staged.emplace_back(path, target);
         } else {
             arguments.messages.Say(path, reason);

@@ -81,8 +81,14 @@ TEST(KorvanePalette, ApplyChangesOnlyTheTablesItCanAndSaysWhyNot) {
         EXPECT_NE(errors.find("korvane-palette: " + name + ": " + reason), std::string::npos) << errors;
     }
     // The palette from a bitmap's table: the sixteen entries put into it above.
-    ASSERT_EQ(mkdir(gDir.File("out").c_str(), 0777), 0);
-    EXPECT_EQ(Palette("apply 'gap and tail.bmp' -o out read-only.bmp '" + gDir.File("eight.bmp") + "'").first, 0);
+    ASSERT_TRUE(mkdir(gDir.File("out").c_str(), 0777) == 0 && mkdir(gDir.File("sub").c_str(), 0777) == 0);
+    Write("sub/one.bmp", MakeBmp(1, 1, 8, 8));
+    // Of two files of one name, the second is refused: it would replace the first's copy.
+    const auto [outStatus, outErrors] = Palette("apply 'gap and tail.bmp' -o out read-only.bmp '" +
+                                                gDir.File("eight.bmp") + "' one.bmp sub/one.bmp 2>out.txt");
+    EXPECT_EQ(outStatus, 1);
+    EXPECT_EQ(outErrors, "korvane-palette: sub/one.bmp: goes to out/one.bmp, which a file before it already goes to\n");
+    EXPECT_EQ(ReadAllBytes(gDir.File("out/one.bmp")), WithTable(std::get<1>(done[0]), 2));
     EXPECT_EQ(ReadAllBytes(gDir.File("out/read-only.bmp")), WithTable(std::get<1>(refused[1]), 16));
     EXPECT_EQ(ReadAllBytes(gDir.File("out/eight.bmp")), WithTable(std::get<1>(done[2]), 8));
     EXPECT_EQ(ReadAllBytes(gDir.File("read-only.bmp")), std::get<1>(refused[1]));
