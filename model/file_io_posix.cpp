@@ -3,7 +3,6 @@
 #include <climits>
 #include <cstdio>
 #include <memory>
-#include <new>
 #include <string>
 
 #include <fcntl.h>
@@ -11,6 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "model/file_copy.h"
 #include "model/file_io.h"
 
 namespace {
@@ -125,19 +125,6 @@ struct FileRest {
     uint64_t size;
 };
 
-int AppendThroughBuffer(int fd, InputFile& from, uint64_t left) {
-    constexpr uint32_t kBufferSize = 1 << 20;
-    std::unique_ptr<char[]> buffer(left > 0 ? new (std::nothrow) char[kBufferSize] : nullptr);
-    while (left > 0) {
-        const uint32_t want = static_cast<uint32_t>(std::min<uint64_t>(left, kBufferSize));
-        if (buffer == nullptr || from.Read(buffer.get(), want) != want || !WriteAll(fd, buffer.get(), want)) {
-            return 0;
-        }
-        left -= want;
-    }
-    return 1;
-}
-
 // In the kernel where the system can, which spares copying the bytes through memory twice, each
 // piece sent on to the disk as it is copied, so the flush at a commit has less left to wait for;
 // through a buffer for whatever the kernel leaves (another file system, an older kernel).
@@ -158,7 +145,8 @@ int AppendRest(int fd, const FileRest& rest) {
         left -= static_cast<uint64_t>(n);
     }
 #endif
-    return AppendThroughBuffer(fd, *rest.file, left);
+    return CopyThroughBuffer(*rest.file, left,
+                             [fd](const void* data, uint32_t size) { return WriteAll(fd, data, size); });
 }
 
 // Writes the chunks (then any rest) whole to a new temporary beside the file path names, flushed

@@ -1,9 +1,9 @@
 #include <windows.h>
 
 #include <memory>
-#include <new>
 #include <string>
 
+#include "model/file_copy.h"
 #include "model/file_io.h"
 
 namespace {
@@ -168,20 +168,6 @@ int64_t QueryFileSize(const char* path) {
 
 namespace {
 
-// Appends the next left bytes of from, where its reading stands, to file.
-int AppendThroughBuffer(HANDLE file, InputFile& from, uint64_t left) {
-    constexpr uint32_t kBufferSize = 1 << 20;
-    std::unique_ptr<char[]> buffer(left > 0 ? new (std::nothrow) char[kBufferSize] : nullptr);
-    while (left > 0) {
-        const uint32_t want = left < kBufferSize ? static_cast<uint32_t>(left) : kBufferSize;
-        if (buffer == nullptr || from.Read(buffer.get(), want) != want || !WriteAll(file, buffer.get(), want)) {
-            return 0;
-        }
-        left -= want;
-    }
-    return 1;
-}
-
 // Writes the chunks, then the next restSize bytes of rest when it is given, whole and flushed to
 // a new temporary beside the file path names; 1 with the target in its writing form and the
 // temporary, 0 with nothing left behind.
@@ -205,7 +191,9 @@ int WriteTemporary(const char* path,
     for (int i = 0; ok && i < chunkCount; ++i) {
         ok = WriteAll(file, chunks[i].data, chunks[i].size);
     }
-    ok = ok && (rest == nullptr || AppendThroughBuffer(file, *rest, restSize));
+    ok = ok && (rest == nullptr || CopyThroughBuffer(*rest, restSize, [file](const void* data, uint32_t size) {
+                    return WriteAll(file, data, size);
+                }));
     ok = ok && FlushFileBuffers(file);
     ok = CloseHandle(file) && ok;
     if (!ok) {
