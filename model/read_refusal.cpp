@@ -69,3 +69,7 @@ std::string DescribeRefusal(const ReadRefusal& refusal) {
     }
     return line;
 }
+
+std::string RefusalLine(const ReadRefusal& refusal) {
+    return "cannot be read as an uncompressed bitmap file: " + DescribeRefusal(refusal);
+}

@@ -41,3 +41,5 @@ inline int Refuse(ReadRefusal* refusal, ReadRefusal::Kind kind, uint64_t first =
 
 // One English line without a line break, empty for kNone.
 std::string DescribeRefusal(const ReadRefusal& refusal);
+// The same, as the tools say it of a file they refused.
+std::string RefusalLine(const ReadRefusal& refusal);

@@ -18,7 +18,7 @@ int Fail(std::string* reason, const std::string& why) {
 }
 
 int Refused(std::string* reason, ReadRefusal::Kind kind, uint64_t first = 0, uint64_t second = 0) {
-    return Fail(reason, "cannot be read as an uncompressed bitmap file: " + DescribeRefusal({kind, first, second}));
+    return Fail(reason, RefusalLine({kind, first, second}));
 }
 
 // Passes reads through, keeping the two headers at the file's start, which go back as they were.

@@ -103,11 +103,7 @@ int ExtractPalette(const PaletteToolArguments& arguments) {
     ColorTable table;
     ReadRefusal refusal = {ReadRefusal::kCannotOpen};
     if (!file.Open(path) || !BitmapImage::ReadColorTableOnly(file, table, &refusal)) {
-        arguments.messages.Say(path, "cannot be read as an uncompressed bitmap file: " + DescribeRefusal(refusal));
-        return kExitNotDone;
-    }
-    if (table.GetCount() == 0) {
-        arguments.messages.Say(path, "no colour table");
+        arguments.messages.Say(path, RefusalLine(refusal));
         return kExitNotDone;
     }
     return WritePaletteFile(table, arguments.format, arguments.output, arguments.messages, path);

@@ -14,7 +14,6 @@
 #include "tools/text_encoding.h"
 #include "tools/tool_messages.h"
 #include "views/header_report.h"
-#include "views/plain_string.h"
 
 namespace {
 
@@ -42,15 +41,6 @@ int Usage() {
     return kExitUsage;
 }
 
-int AppendUtf8(const char* cp932, size_t length, std::string& out) {
-    PlainString converted;
-    if (length > 0 && !Cp932ToUtf8(cp932, static_cast<int32_t>(length), converted)) {
-        return 0;
-    }
-    out.append(converted.Data() ? converted.Data() : "", static_cast<size_t>(converted.Length()));
-    return 1;
-}
-
 // The report's own text is code page 932; the path in it is taken over as it was given where
 // the command line is not code page 932, so a UTF-8 file name comes out as it went in.
 int ReportToUtf8(const char* text, const char* path, std::string& out) {
@@ -74,10 +64,7 @@ int ReportToUtf8(const char* text, const char* path, std::string& out) {
 // The image's colour table as a palette file on standard output, bytes as they are.
 int PrintPalette(const BitmapImage& image, const char* path, PaletteFormat format, const ToolMessages& messages) {
     ColorTable table;
-    if (!image.GetColorTable(table)) {
-        messages.Say(path, "no colour table");
-        return kExitLoadFailed;
-    }
+    image.GetColorTable(table);  // an image without a table leaves it empty, which is refused
     return WritePaletteFile(table, format, nullptr, messages, path);
 }
 
@@ -143,7 +130,7 @@ int main(int argc, char** argv) {
     // DIB_RGB_COLORS does not use one either.
     BitmapImage image;
     if (!image.Load(nullptr, path)) {
-        messages.Say(path, "cannot be read as an uncompressed bitmap file: " + DescribeRefusal(image.GetRefusal()));
+        messages.Say(path, RefusalLine(image.GetRefusal()));
         return kExitLoadFailed;
     }
 

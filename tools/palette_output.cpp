@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/color_table.h"
+#include "model/file_io.h"
 #include "resources/texts.h"
 #include "tools/console_output.h"
 #include "tools/tool_messages.h"
@@ -26,6 +27,10 @@ int WritePaletteFile(const ColorTable& table,
                      const char* path,
                      const ToolMessages& messages,
                      const char* source) {
+    if (table.GetCount() == 0) {
+        messages.Say(source, "no colour table");
+        return 1;
+    }
     std::vector<uint8_t> bytes;
     if (!EncodePalette(table, format, &bytes)) {
         // The Adobe table's limit is refused in the editor's words.
@@ -34,7 +39,9 @@ int WritePaletteFile(const ColorTable& table,
                                                                  std::to_string(table.GetCount()) + " colours");
         return 1;
     }
-    if (path != nullptr && !SavePalette(path, table, format)) {
+    // Within 32 bits: the largest file written is the text of 65536 entries.
+    const WriteChunk chunk = {bytes.data(), static_cast<uint32_t>(bytes.size())};
+    if (path != nullptr && !WriteFileReplacing(path, 1, &chunk, 1)) {
         messages.Say(path, "cannot be written");
         return 1;
     }

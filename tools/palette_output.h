@@ -13,9 +13,9 @@ struct ToolMessages;
 int ParsePaletteFormat(const char* name, PaletteFormat* format);
 
 // Writes table as a palette file of the format to path through the replace-when-complete
-// writing, or to standard output without one. Returns the exit status: 0 written, 1 when the
-// format cannot hold the table or the file cannot be written, 3 when standard output cannot be;
-// the reason is said about source.
+// writing, or to standard output without one. Returns the exit status: 0 written, 1 for an empty
+// table ("no colour table"), one the format cannot hold or a file that cannot be written, 3 when
+// standard output cannot be; the reason is said about source.
 int WritePaletteFile(const ColorTable& table,
                      PaletteFormat format,
                      const char* path,
