@@ -100,11 +100,10 @@ int BitmapImage::SetColorTable(uint32_t start, const ColorTable& table) {
     return 1;
 }
 
-// No index of 8 bits or fewer reaches beyond 256 entries, so that many are all a surface takes.
+// No index of 8 bits or fewer reaches beyond the first entries, so they are all a surface takes.
 int BitmapImage::ShowColorTable(const ColorTable& table) {
-    constexpr uint32_t kSurfaceEntries = 256;
-    uint8_t quads[4 * kSurfaceEntries];
-    uint32_t n = std::min({table.GetCount(), colorCount_, kSurfaceEntries});
+    uint8_t quads[4 * kIndexedEntries];
+    uint32_t n = std::min({table.GetCount(), colorCount_, kIndexedEntries});
     if (surface_ == nullptr || n == 0) {
         return 0;
     }

@@ -12,6 +12,8 @@ constexpr uint32_t kInfoHeaderSize = 40;
 constexpr uint32_t kHeadersSize = kFileHeaderSize + kInfoHeaderSize;
 constexpr uint16_t kBitmapType = 0x4D42;  // "BM"
 constexpr uint32_t kCompressionRgb = 0;
+// A pixel of at most 8 bits names one of the first 256 entries; no pixel reaches any entry after them.
+constexpr uint32_t kIndexedEntries = 256;
 
 // Offsets inside the 14-byte file header.
 constexpr uint32_t kOffBfType = 0;

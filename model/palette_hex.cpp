@@ -1,6 +1,5 @@
 // The two palette formats of hexadecimal lines: Lospec's HEX (RRGGBB) and paint.net's text
 // (AARRGGBB after ';' comment lines). Blank lines may stand anywhere in either.
-#include <cstdio>
 #include <string_view>
 
 #include "model/color_table.h"
@@ -37,16 +36,6 @@ int DecodeHexLines(const uint8_t* bytes, size_t size, size_t digits, char commen
         entries->insert(entries->end(), entry, entry + 4);
     }
     return 1;
-}
-
-// lineFormat takes the red, green and blue of an entry.
-void AppendLines(const ColorTable& table, const char* lineFormat, std::vector<uint8_t>* bytes) {
-    for (uint32_t i = 0; i < table.GetCount(); ++i) {
-        const uint8_t* e = table.GetEntry(i);
-        char line[16];
-        const int length = snprintf(line, sizeof line, lineFormat, e[0], e[1], e[2]);
-        bytes->insert(bytes->end(), line, line + length);
-    }
 }
 
 }  // namespace

@@ -32,11 +32,7 @@ int DecodeJascPalette(const uint8_t* bytes, size_t size, std::vector<uint8_t>* e
 
 void EncodeJascPalette(const ColorTable& table, std::vector<uint8_t>* bytes) {
     char line[32];
-    int length = snprintf(line, sizeof line, "JASC-PAL\r\n0100\r\n%u\r\n", table.GetCount());
+    const int length = snprintf(line, sizeof line, "JASC-PAL\r\n0100\r\n%u\r\n", table.GetCount());
     bytes->insert(bytes->end(), line, line + length);
-    for (uint32_t i = 0; i < table.GetCount(); ++i) {
-        const uint8_t* e = table.GetEntry(i);
-        length = snprintf(line, sizeof line, "%d %d %d\r\n", e[0], e[1], e[2]);
-        bytes->insert(bytes->end(), line, line + length);
-    }
+    AppendLines(table, "%d %d %d\r\n", bytes);
 }

@@ -1,5 +1,9 @@
 #include "model/palette_text.h"
 
+#include <cstdio>
+
+#include "model/color_table.h"
+
 namespace {
 
 // Digits from at on, refused as soon as they pass largest, so nothing can overflow.
@@ -87,4 +91,13 @@ int ReadHexDigits(std::string_view line, size_t* at, size_t count, uint32_t* val
     *at = i;
     *value = v;
     return 1;
+}
+
+void AppendLines(const ColorTable& table, const char* lineFormat, std::vector<uint8_t>* bytes) {
+    for (uint32_t i = 0; i < table.GetCount(); ++i) {
+        const uint8_t* e = table.GetEntry(i);
+        char line[16];
+        const int length = snprintf(line, sizeof line, lineFormat, e[0], e[1], e[2]);
+        bytes->insert(bytes->end(), line, line + length);
+    }
 }

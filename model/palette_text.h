@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+class ColorTable;
+
 // Takes the next line off the front of rest, without its line end; 0 when rest is empty.
 int NextLine(std::string_view* rest, std::string_view* line);
 
@@ -27,3 +29,7 @@ int ReadRgb(std::string_view line, size_t* at, std::vector<uint8_t>* entries);
 // Exactly count hexadecimal digits (at most 8, either case) from at on, the next character no
 // digit; at is left just after them.
 int ReadHexDigits(std::string_view line, size_t* at, size_t count, uint32_t* value);
+
+// One line an entry of table, appended to bytes: lineFormat (printf) takes its red, green and
+// blue and makes at most 15 characters of them.
+void AppendLines(const ColorTable& table, const char* lineFormat, std::vector<uint8_t>* bytes);

@@ -1,6 +1,6 @@
 #include "model/pixel_usage.h"
 
-#include "model/bmp_format.h"
+#include "model/bitmap_image.h"
 
 namespace {
 
@@ -59,4 +59,12 @@ int CountPixelUsage(const uint8_t* bits,
         }
     }
     return 1;
+}
+
+int CountPixelUsage(const BitmapImage& image, uint32_t tableCount, PixelUsage* usage) {
+    uint8_t info[kInfoHeaderSize];
+    image.GetHeaders(nullptr, info);
+    const InfoHeaderFields fields = DecodeInfoHeader(info);
+    return CountPixelUsage(image.GetBits(), image.GetImageSize(), fields.biWidth, fields.biHeight, fields.biBitCount,
+                           tableCount, usage);
 }

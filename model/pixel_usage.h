@@ -3,8 +3,9 @@
 
 #include <cstdint>
 
-// A pixel of at most 8 bits names one of the first 256 entries; no pixel uses any entry after them.
-constexpr uint32_t kIndexedEntries = 256;
+#include "model/bmp_format.h"
+
+class BitmapImage;
 
 struct PixelUsage {
     uint64_t perEntry[kIndexedEntries];  // 0 for the entries at or past the table's count
@@ -21,3 +22,5 @@ int CountPixelUsage(const uint8_t* bits,
                     uint32_t bitCount,
                     uint32_t tableCount,
                     PixelUsage* usage);
+// The same over an image's own pixel bits, as its headers describe them.
+int CountPixelUsage(const BitmapImage& image, uint32_t tableCount, PixelUsage* usage);

@@ -12,12 +12,11 @@
 void ColorTableEditor::CountPixels(const BitmapImage& image) {
     usage_ = PixelUsage{};
     imagePixels_ = 0;
-    uint8_t info[kInfoHeaderSize];
-    image.GetHeaders(nullptr, info);
-    const InfoHeaderFields fields = DecodeInfoHeader(info);
-    if (CountPixelUsage(image.GetBits(), image.GetImageSize(), fields.biWidth, fields.biHeight, fields.biBitCount,
-                        working_.GetCount(), &usage_)) {
-        imagePixels_ = uint64_t{static_cast<uint32_t>(fields.biWidth)} * HeightMagnitude(fields.biHeight);
+    if (CountPixelUsage(image, working_.GetCount(), &usage_)) {
+        imagePixels_ = usage_.beyondTable;
+        for (uint64_t uses : usage_.perEntry) {
+            imagePixels_ += uses;
+        }
     }
 }
 

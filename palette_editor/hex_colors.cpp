@@ -1,21 +1,9 @@
 #include "palette_editor/hex_colors.h"
 
 #include "model/color_table.h"
+#include "model/palette_text.h"
 
 namespace {
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
 
 bool IsSeparator(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == ',';
@@ -25,19 +13,16 @@ bool IsSeparator(char c) {
 int ReadCode(const char* token, size_t length, uint8_t rgb[3]) {
     const bool hash = length > 0 && token[0] == '#';
     const size_t digits = length - (hash ? 1 : 0);
-    if (digits != 6 && !(hash && digits == 3)) {
+    size_t at = 0;
+    uint32_t value = 0;
+    if ((digits != 6 && !(hash && digits == 3)) ||
+        !ReadHexDigits(std::string_view(token + (hash ? 1 : 0), digits), &at, digits, &value)) {
         return 0;
-    }
-    const char* d = token + (hash ? 1 : 0);
-    for (size_t i = 0; i < digits; ++i) {
-        if (HexDigit(d[i]) < 0) {
-            return 0;
-        }
     }
     for (int c = 0; c < 3; ++c) {
         // "#RGB" doubles each digit: #F80 is #FF8800.
         rgb[c] =
-            static_cast<uint8_t>(digits == 3 ? HexDigit(d[c]) * 17 : HexDigit(d[2 * c]) * 16 + HexDigit(d[2 * c + 1]));
+            static_cast<uint8_t>(digits == 3 ? (value >> (4 * (2 - c)) & 0xF) * 17 : value >> (8 * (2 - c)) & 0xFF);
     }
     return 1;
 }

@@ -125,15 +125,11 @@ int ShowPalette(const PaletteToolArguments& arguments) {
     PixelUsage usage;
     int counted = 0;
     if (image.Load(nullptr, path)) {
-        uint8_t infoBytes[kInfoHeaderSize];
-        image.GetHeaders(nullptr, infoBytes);
-        const InfoHeaderFields info = DecodeInfoHeader(infoBytes);
         if (!image.GetColorTable(table)) {
             arguments.messages.Say(path, "no colour table");
             return kExitNotDone;
         }
-        counted = CountPixelUsage(image.GetBits(), image.GetImageSize(), info.biWidth, info.biHeight, info.biBitCount,
-                                  table.GetCount(), &usage);
+        counted = CountPixelUsage(image, table.GetCount(), &usage);
     } else if (!LoadTable(arguments, path, table)) {
         return kExitNotDone;
     }
