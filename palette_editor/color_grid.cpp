@@ -148,6 +148,10 @@ GridCell CellOfEntry(const ColorGridSettings& grid, uint32_t i) {
     return GridCell{static_cast<int32_t>(i % columns), static_cast<int32_t>(i / columns)};
 }
 
+uint64_t EntryOfCell(const ColorGridSettings& grid, int32_t column, int32_t row) {
+    return static_cast<uint64_t>(row) * static_cast<uint64_t>(grid.columns) + static_cast<uint64_t>(column);
+}
+
 GridRect CellSwatchRect(const ColorGridSettings& grid, int32_t column, int32_t row) {
     return SwatchRectAt(grid, column, row);
 }
@@ -229,10 +233,10 @@ void PaintGrid(DrawingTarget& target,
     if (!HasCells(grid)) {
         return;
     }
-    uint32_t columns = static_cast<uint32_t>(grid.columns);
     int32_t bottom = target.VisibleBottom();
     for (uint32_t i = 0; i < table.GetCount(); ++i) {
-        GridRect swatch = SwatchRectAt(grid, i % columns, i / columns);
+        const GridCell cell = CellOfEntry(grid, i);
+        GridRect swatch = SwatchRectAt(grid, cell.column, cell.row);
         // Rows only go down the window: once one starts out of sight, all the rest do too.
         if (swatch.y >= bottom) {
             break;

@@ -33,6 +33,8 @@ struct GridCell {
     int32_t row;
 };
 GridCell CellOfEntry(const ColorGridSettings& grid, uint32_t i);
+// The entry a cell of non-negative column and row would hold, which may be past the table's end.
+uint64_t EntryOfCell(const ColorGridSettings& grid, int32_t column, int32_t row);
 
 // The outer edge of a cell's cursor band, and its swatch. Defined for any column and row.
 GridRect CellCursorRect(const ColorGridSettings& grid, int32_t column, int32_t row);

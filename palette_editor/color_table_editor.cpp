@@ -96,7 +96,7 @@ void ColorTableEditor::OnButtonDown(int32_t x, int32_t y, int shift) {
     }
     if (shift) {
         // A hit cell holds an entry, so its index fits 32 bits.
-        SetRangeEnd(1, static_cast<uint32_t>(int64_t{row} * host_.Grid().columns + column));
+        SetRangeEnd(1, static_cast<uint32_t>(EntryOfCell(host_.Grid(), column, row)));
         return;
     }
     SetRangeEnd(0, 0);
@@ -235,7 +235,7 @@ int ColorTableEditor::SelectedEntry(uint32_t* index) const {
     if (column_ < 0 || row_ < 0 || column_ >= grid.columns) {
         return 0;
     }
-    uint64_t i = static_cast<uint64_t>(row_) * static_cast<uint64_t>(grid.columns) + static_cast<uint64_t>(column_);
+    const uint64_t i = EntryOfCell(grid, column_, row_);
     if (i >= working_.GetCount()) {
         return 0;
     }
@@ -333,10 +333,13 @@ int ColorTableEditor::TakeEntries(const ColorTable& source) {
     return 1;
 }
 
+// Without the preview the image shows its own table (or its highlight), which edits leave alone.
 void ColorTableEditor::Changed() {
     Mark();
     ShowHistoryItems();
-    ShowOnImage();
+    if (host_.PreviewOn()) {
+        ShowOnImage();
+    }
 }
 
 // The controls keep what they show until the next selection or channel change.

@@ -10,6 +10,10 @@
 #include "resources/texts.h"
 
 void ColorTableEditor::SetRangeEnd(int has, uint32_t index) {
+    // A plain click without an end has nothing to take away.
+    if (!has && !hasRangeEnd_) {
+        return;
+    }
     const ColorGridSettings& grid = host_.Grid();
     uint32_t selected = 0;
     window_->DrawNow([&](DrawingTarget& target) {

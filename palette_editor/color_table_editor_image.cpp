@@ -29,7 +29,7 @@ void ColorTableEditor::OnMouseMove(int32_t x, int32_t y) {
     if (!HitTestCell(host_.Grid(), working_.GetCount(), x, y, &column, &row)) {
         return OnMouseLeft();
     }
-    const int64_t entry = int64_t{row} * host_.Grid().columns + column;
+    const int64_t entry = static_cast<int64_t>(EntryOfCell(host_.Grid(), column, row));
     if (entry != tipEntry_) {
         tipEntry_ = entry;
         const uint32_t i = static_cast<uint32_t>(entry);
