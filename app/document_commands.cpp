@@ -123,11 +123,10 @@ void OpenGivenFile(Shell& shell, const std::string& path) {
     if (ConfirmDiscard(shell) == Answer::kCancel) {
         return;
     }
-    if (path.size() >= kPathBytes) {
-        ShowError(shell, kNameTooLongText, kProductName);
-        return;
+    const FileChoice choice = path.size() < kPathBytes ? FileChoice::kChosen : FileChoice::kTooLong;
+    if (AcceptChoice(shell.system, shell.system.MainWindowOwner(), choice)) {
+        OpenChosenFile(shell, path.c_str());
     }
-    OpenChosenFile(shell, path.c_str());
 }
 
 void OpenChosenFile(Shell& shell, const char* chosen) {

@@ -7,6 +7,7 @@
 
 #include "app/common_dialogs_win.h"
 #include "app/main_window_win.h"
+#include "app/path_split.h"
 
 namespace {
 
@@ -65,8 +66,10 @@ FileChoice RunDialog(HWND owner, const DialogKind& kind, const char* extension, 
 
 // The chosen filter's extension on a name typed without one, when the path has room for it.
 FileChoice WithExtension(char* path, const char* extension) {
-    const char* name = std::strrchr(path, '\\');
-    if (std::strchr(name != nullptr ? name : path, '.') != nullptr) {
+    // Split as the title splits names, so a trail byte of a double-byte character is no separator.
+    PathParts parts;
+    SplitPath(path, parts);
+    if (parts.extension[0] != '\0') {
         return FileChoice::kChosen;
     }
     size_t length = std::strlen(path);
