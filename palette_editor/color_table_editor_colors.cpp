@@ -31,11 +31,9 @@ void ColorTableEditor::SetRangeEnd(int has, uint32_t index) {
     ShowOperationItems();
 }
 
-// A ramp needs an entry strictly between its ends.
 void ColorTableEditor::ShowOperationItems() {
     uint32_t selected = 0;
-    const int ramp =
-        hasRangeEnd_ && SelectedEntry(&selected) && std::max(selected, rangeEnd_) - std::min(selected, rangeEnd_) >= 2;
+    const int ramp = hasRangeEnd_ && SelectedEntry(&selected) && RampFits(working_.GetCount(), selected, rangeEnd_);
     window_->EnableMenuItem(kEditorMenuOperations, kOperationRamp, ramp);
 }
 

@@ -4,11 +4,16 @@
 
 #include "model/color_table.h"
 
-int FillRamp(ColorTable& table, uint32_t end, uint32_t otherEnd) {
+int RampFits(uint32_t count, uint32_t end, uint32_t otherEnd) {
     const uint32_t low = std::min(end, otherEnd), high = std::max(end, otherEnd);
-    if (high >= table.GetCount() || high - low < 2) {
+    return high < count && high - low >= 2;
+}
+
+int FillRamp(ColorTable& table, uint32_t end, uint32_t otherEnd) {
+    if (!RampFits(table.GetCount(), end, otherEnd)) {
         return 0;
     }
+    const uint32_t low = std::min(end, otherEnd), high = std::max(end, otherEnd);
     const uint64_t span = high - low;
     const uint8_t* from = table.GetEntry(low);
     const uint8_t* to = table.GetEntry(high);

@@ -10,6 +10,8 @@ class ColorTable;
 // nearest integer. 0, with the table untouched, when no entry lies between them or an end lies
 // outside the table.
 int FillRamp(ColorTable& table, uint32_t end, uint32_t otherEnd);
+// 1 when both ends lie in a table of count entries with at least one entry between them.
+int RampFits(uint32_t count, uint32_t end, uint32_t otherEnd);
 
 // The table that shows where entry selected is used: its own colour there, every other entry a
 // grey of its own brightness, darkened so the selected colour stands out. 0 when memory is short
