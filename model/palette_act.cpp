@@ -20,8 +20,7 @@ int DecodeActPalette(const uint8_t* bytes, size_t size, std::vector<uint8_t>* en
         return 0;
     }
     for (uint32_t i = 0; i < count; ++i) {
-        const uint8_t entry[4] = {bytes[3 * i], bytes[3 * i + 1], bytes[3 * i + 2], 0};
-        entries->insert(entries->end(), entry, entry + 4);
+        AppendEntry(entries, bytes[3 * i], bytes[3 * i + 1], bytes[3 * i + 2]);
     }
     return 1;
 }

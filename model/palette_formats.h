@@ -9,6 +9,12 @@
 
 #include "model/palette_file.h"
 
+// Appends one entry as the readers give them: R, G, B, 0.
+inline void AppendEntry(std::vector<uint8_t>* entries, uint8_t r, uint8_t g, uint8_t b) {
+    const uint8_t entry[4] = {r, g, b, 0};
+    entries->insert(entries->end(), entry, entry + 4);
+}
+
 // The two sizes of an Adobe colour table, and the largest file each other format may be, so that
 // a larger one is refused before it is read.
 constexpr uint64_t kActFileSize = 768;

@@ -31,9 +31,8 @@ int DecodeHexLines(const uint8_t* bytes, size_t size, size_t digits, char commen
         if (!ReadHexDigits(line, &at, digits, &value) || SkipBlanks(line, at) != line.size()) {
             return 0;
         }
-        const uint8_t entry[4] = {static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 8),
-                                  static_cast<uint8_t>(value), 0};
-        entries->insert(entries->end(), entry, entry + 4);
+        AppendEntry(entries, static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 8),
+                    static_cast<uint8_t>(value));
     }
     return 1;
 }

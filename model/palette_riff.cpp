@@ -47,8 +47,7 @@ int DecodeRiffPalette(const uint8_t* bytes, size_t size, std::vector<uint8_t>* e
         return 0;
     }
     for (const uint8_t* e = data + kDataHeaderSize; e < data + dataSize; e += 4) {
-        const uint8_t entry[4] = {e[0], e[1], e[2], 0};
-        entries->insert(entries->end(), entry, entry + 4);
+        AppendEntry(entries, e[0], e[1], e[2]);
     }
     return 1;
 }
