@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "model/byte_source.h"
@@ -73,4 +75,6 @@ class ReplacingBatch {
   private:
     struct Staged;
     std::vector<std::unique_ptr<Staged>> staged_;
+    // Each staged target as Holds compares them, so one look-up serves however many are staged.
+    std::unordered_set<std::string> targetKeys_;
 };

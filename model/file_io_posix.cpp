@@ -241,6 +241,7 @@ int ReplacingBatch::Stage(const char* path,
     if (!WriteTemporary(path, 1, chunks, chunkCount, tail, 0, &staged->target, &staged->temp)) {
         return 0;
     }
+    targetKeys_.insert(staged->target);
     staged_.push_back(std::move(staged));
     return 1;
 }
@@ -248,13 +249,7 @@ int ReplacingBatch::Stage(const char* path,
 int ReplacingBatch::Holds(const char* path) const {
     // Resolved as a staging resolves it: an existing file through any link, a new one as named.
     char resolved[PATH_MAX];
-    const std::string target = ::realpath(path, resolved) != nullptr ? resolved : path;
-    for (const auto& staged : staged_) {
-        if (staged->target == target) {
-            return 1;
-        }
-    }
-    return 0;
+    return targetKeys_.count(::realpath(path, resolved) != nullptr ? resolved : path) != 0;
 }
 
 // One sync, waited for, makes every temporary durable however many disks they are on.
@@ -267,5 +262,6 @@ std::vector<int> ReplacingBatch::Commit() {
         replaced.push_back(PutInPlace(staged->temp, staged->target, 1));
     }
     staged_.clear();
+    targetKeys_.clear();
     return replaced;
 }

@@ -222,6 +222,19 @@ int WriteFileReplacing(const char* path, int overwrite, const WriteChunk* chunks
            PutInPlace(temp, target, overwrite);
 }
 
+namespace {
+
+// A target in its writing form as a batch compares them: file names on Windows match whatever the
+// case of their letters, so the key is the upper-cased path's wide characters, byte for byte.
+std::string TargetKey(std::wstring target) {
+    if (!target.empty()) {
+        CharUpperBuffW(&target[0], static_cast<DWORD>(target.size()));
+    }
+    return std::string(reinterpret_cast<const char*>(target.data()), target.size() * sizeof(wchar_t));
+}
+
+}  // namespace
+
 // Windows has no flush of a whole disk that a program may call, so each temporary is flushed as
 // it is written and the commit only replaces.
 struct ReplacingBatch::Staged {
@@ -246,19 +259,13 @@ int ReplacingBatch::Stage(const char* path,
     if (!WriteTemporary(path, 1, chunks, chunkCount, rest, restSize, &staged->target, &staged->temp)) {
         return 0;
     }
+    targetKeys_.insert(TargetKey(staged->target));
     staged_.push_back(std::move(staged));
     return 1;
 }
 
 int ReplacingBatch::Holds(const char* path) const {
-    // Absolute, as a staging makes it; names on Windows differ by more than the case of letters.
-    const std::wstring target = WritingPath(path);
-    for (const auto& staged : staged_) {
-        if (CompareStringOrdinal(staged->target.c_str(), -1, target.c_str(), -1, TRUE) == CSTR_EQUAL) {
-            return 1;
-        }
-    }
-    return 0;
+    return targetKeys_.count(TargetKey(WritingPath(path))) != 0;
 }
 
 std::vector<int> ReplacingBatch::Commit() {
@@ -267,5 +274,6 @@ std::vector<int> ReplacingBatch::Commit() {
         replaced.push_back(PutInPlace(staged->temp, staged->target, 1));
     }
     staged_.clear();
+    targetKeys_.clear();
     return replaced;
 }
